@@ -7,7 +7,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front()))
@@ -48,7 +50,8 @@ bool SectionName(std::string_view line, std::string_view& name) {
     if (line.empty() || line.front() != '[')
         return false;
     std::size_t close = line.find(']');
-    name = Trim(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    name =
+        Trim(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
     return true;
 }
 
@@ -76,7 +79,9 @@ std::string OneLine(std::string_view text) {
 
 } // namespace
 
-TIniFile::TIniFile(std::string path) : path_(std::move(path)) { Reload(); }
+TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
+    Reload();
+}
 
 void TIniFile::Reload() {
     lines_.clear();
@@ -190,7 +195,8 @@ void TIniFile::Save() const {
 bool ParseInteger(std::string_view text, int& value) {
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
-    if (text.empty() || text.front() == '+' || (text.front() == '-' && text.size() > 1 && text[1] == '-'))
+    if (text.empty() || text.front() == '+' ||
+        (text.front() == '-' && text.size() > 1 && text[1] == '-'))
         return false;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && end == text.data() + text.size();

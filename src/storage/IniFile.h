@@ -11,7 +11,7 @@
 // kept as it was. Lines end in CR LF. Each write reads the file afresh and replaces it
 // atomically. Texts passed in and returned are UTF-8.
 class TIniFile {
-public:
+  public:
     static constexpr std::size_t MaxValueBytes = 2047;
 
     // Reads the file now; a missing or unreadable file reads as a file without sections.
@@ -33,7 +33,7 @@ public:
     // Reads the file from disk again.
     void Reload();
 
-private:
+  private:
     struct Located {
         std::ptrdiff_t sectionLine = -1; // index of the [section] line, -1 when missing
         std::ptrdiff_t keyLine = -1;     // index of the key line, -1 when missing
