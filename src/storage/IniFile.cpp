@@ -193,11 +193,13 @@ void TIniFile::Save() const {
 }
 
 bool ParseInteger(std::string_view text, int& value) {
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    if (text.empty() || text.front() == '+' ||
-        (text.front() == '-' && text.size() > 1 && text[1] == '-'))
+    // One optional sign, then digits only.
+    const bool plus = !text.empty() && text.front() == '+';
+    const std::size_t first = !text.empty() && (plus || text.front() == '-') ? 1 : 0;
+    if (first >= text.size() || text[first] < '0' || text[first] > '9')
         return false;
+    if (plus)
+        text.remove_prefix(1);
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && end == text.data() + text.size();
 }
