@@ -159,19 +159,32 @@ bool TIniFile::SectionExists(std::string_view section) const {
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Reload();
-    std::string s = Utf8ToCp932(section);
+    Put(Utf8ToCp932(section), key, value);
+    Save();
+}
+
+void TIniFile::WriteStrings(std::string_view section,
+                            const std::vector<std::pair<std::string, std::string>>& keyValues) {
+    Reload();
+    const std::string s = Utf8ToCp932(section);
+    for (const auto& [key, value] : keyValues)
+        Put(s, key, value);
+    Save();
+}
+
+// Sets one key in the lines in memory; section is cp932 already.
+void TIniFile::Put(const std::string& section, std::string_view key, std::string_view value) {
     std::string k = Utf8ToCp932(key);
     std::string line = k + "=" + Utf8ToCp932(OneLine(value));
-    Located at = Locate(s, k);
+    Located at = Locate(section, k);
     if (at.keyLine >= 0) {
         lines_[static_cast<std::size_t>(at.keyLine)] = line;
     } else if (at.sectionLine >= 0) {
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at.insertAt), line);
     } else {
-        lines_.push_back("[" + s + "]");
+        lines_.push_back("[" + section + "]");
         lines_.push_back(line);
     }
-    Save();
 }
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view key) {

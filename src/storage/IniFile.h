@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // An INI profile file in cp932, read and written the way the program's data files expect:
@@ -28,6 +29,9 @@ class TIniFile {
 
     // Both throw std::runtime_error when the file cannot be written.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Writes several keys of one section with a single replacement of the file.
+    void WriteStrings(std::string_view section,
+                      const std::vector<std::pair<std::string, std::string>>& keyValues);
     void DeleteKey(std::string_view section, std::string_view key);
 
     // Reads the file from disk again.
@@ -40,6 +44,7 @@ class TIniFile {
         std::size_t insertAt = 0;        // where a new key of the section goes
     };
     Located Locate(std::string_view section, std::string_view key) const;
+    void Put(const std::string& section, std::string_view key, std::string_view value);
     void Save() const;
 
     std::string path_;
