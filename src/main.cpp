@@ -3,7 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QtSoundDevice.h"
 #include "platform/SingleInstance.h"
-#include "platform/SystemClock.h"
+#include "core/SystemClock.h"
 #include "platform/TerminationSignals.h"
 #include "storage/YorraClockPathAndFile.h"
 

@@ -56,6 +56,8 @@ class TDueListEngine {
     // the new area's entries count as new.
     void SelectArea(const std::string& area);
 
+    // How many schedule entries the last refresh found due.
+    std::size_t DueCount() const { return dueIds_.size(); }
     // The lines shown now, with their hints.
     const std::vector<TListLine>& ShownLines() const { return shown_; }
     // The tooltip of line i: its text, then its hint with "|" as line breaks; "" for no line.

@@ -1,4 +1,4 @@
-#include "platform/SystemClock.h"
+#include "core/SystemClock.h"
 
 #include <chrono>
 #include <ctime>
