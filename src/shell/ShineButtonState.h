@@ -27,6 +27,8 @@ class TShineButtonState {
     bool Enabled() const { return enabled_; }
     int GroupIndex() const { return groupIndex_; }
     bool AllowAllUp() const { return allowAllUp_; }
+    bool ClickDownHook() const { return clickDownHook_; }
+    bool AccelCharDown() const { return accelCharDown_; }
 
     void SetGroupIndex(int value) { groupIndex_ = value; }
     void SetAllowAllUp(bool value) { allowAllUp_ = value; }
