@@ -4,20 +4,20 @@
 
 // Types shared by the flat button's rules (logic) and its widget.
 
-struct TRgb {
+struct TShineRgb {
     std::uint8_t r = 0;
     std::uint8_t g = 0;
     std::uint8_t b = 0;
-    friend bool operator==(const TRgb&, const TRgb&) = default;
+    friend bool operator==(const TShineRgb&, const TShineRgb&) = default;
 };
 
 // One colour set of the button: face, the three frame colours and the gradient.
 struct TShineBtnColors {
-    TRgb Color;
-    TRgb Highlight;
-    TRgb Shadow;
-    TRgb DarkShadow;
-    TRgb GradColor{0, 0, 255};
+    TShineRgb Color;
+    TShineRgb Highlight;
+    TShineRgb Shadow;
+    TShineRgb DarkShadow;
+    TShineRgb GradColor{0, 0, 255};
     bool GradVertical = false;
     bool Gradation = false;
     friend bool operator==(const TShineBtnColors&, const TShineBtnColors&) = default;

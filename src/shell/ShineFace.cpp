@@ -4,7 +4,7 @@ int GradientChannel(int c0, int c1, int pos, int extent) {
     return c0 + pos * (c1 - c0) / extent;
 }
 
-TRgb GradientColor(TRgb c0, TRgb c1, int pos, int extent) {
+TShineRgb GradientColor(TShineRgb c0, TShineRgb c1, int pos, int extent) {
     return {static_cast<std::uint8_t>(GradientChannel(c0.r, c1.r, pos, extent)),
             static_cast<std::uint8_t>(GradientChannel(c0.g, c1.g, pos, extent)),
             static_cast<std::uint8_t>(GradientChannel(c0.b, c1.b, pos, extent))};

@@ -9,12 +9,12 @@ bool ActiveLook(TShineState s) {
     return s == TShineState::ssPressedHot || s == TShineState::ssHot;
 }
 
-void TopLeft(std::vector<TFrameLine>& lines, int a, int b, int w, int h, TRgb c) {
+void TopLeft(std::vector<TFrameLine>& lines, int a, int b, int w, int h, TShineRgb c) {
     lines.push_back({a, a, w - b, a, c});
     lines.push_back({a, a, a, h - b, c});
 }
 
-void BottomRight(std::vector<TFrameLine>& lines, int a, int b, int w, int h, TRgb c) {
+void BottomRight(std::vector<TFrameLine>& lines, int a, int b, int w, int h, TShineRgb c) {
     lines.push_back({w - a, h - a, b, h - a, c});
     lines.push_back({w - a, h - a, w - a, b, c});
 }
@@ -50,8 +50,8 @@ TShineFrame ShineFrameFor(const TShinePaintLook& look, TShineState state, int wi
         return frame;
     const TShineBtnColors& c = FaceColorSet(look, state);
     // Raised: light top-left, dark bottom-right; sunken the other way round.
-    const TRgb light = raised ? c.Highlight : c.Shadow;
-    const TRgb dark = raised ? c.Shadow : c.Highlight;
+    const TShineRgb light = raised ? c.Highlight : c.Shadow;
+    const TShineRgb dark = raised ? c.Shadow : c.Highlight;
     auto& lines = frame.lines;
     const int w = width;
     const int h = height;

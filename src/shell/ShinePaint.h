@@ -25,7 +25,7 @@ struct TFrameLine {
     int y1 = 0;
     int x2 = 0;
     int y2 = 0;
-    TRgb color;
+    TShineRgb color;
     friend bool operator==(const TFrameLine&, const TFrameLine&) = default;
 };
 
@@ -33,7 +33,7 @@ struct TShineFrame {
     std::vector<TFrameLine> lines;
     // The enclosed frame's rectangle round the whole button, (0, 0)-(width - 1, height - 1).
     bool outline = false;
-    TRgb outlineColor;
+    TShineRgb outlineColor;
 };
 
 // The frame of the state, in drawing order; no lines when the state draws no frame.

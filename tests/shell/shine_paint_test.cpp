@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr TRgb T{128, 128, 0}; // the transparent olive of a glyph
-constexpr TRgb A{100, 200, 50};
-constexpr TRgb S{255, 255, 0}; // ShineColor
-constexpr TRgb Face{20, 40, 60};
+constexpr TShineRgb T{128, 128, 0}; // the transparent olive of a glyph
+constexpr TShineRgb A{100, 200, 50};
+constexpr TShineRgb S{255, 255, 0}; // ShineColor
+constexpr TShineRgb Face{20, 40, 60};
 
 // Bitmap from rows of characters: '.' transparent, 'a' colour A.
 TShineBitmap Glyph(std::initializer_list<const char*> rows) {
@@ -29,7 +29,7 @@ TShineBitmap Glyph(std::initializer_list<const char*> rows) {
 }
 
 // Rows of characters for the pixels equal to `mark`.
-std::vector<std::string> Marked(const TShineBitmap& bmp, TRgb mark) {
+std::vector<std::string> Marked(const TShineBitmap& bmp, TShineRgb mark) {
     std::vector<std::string> rows;
     for (int y = 0; y < bmp.height; ++y) {
         std::string row;
@@ -47,13 +47,13 @@ TEST(ShineFace, GradientTruncatesTowardZeroPerChannel) {
     c.Gradation = true;
     c.GradVertical = true;
     TShineBitmap face = PaintShineFace(c, 2, 3);
-    EXPECT_EQ(face.At(1, 0), (TRgb{200, 0, 7}));
-    EXPECT_EQ(face.At(0, 1), (TRgb{134, 85, 7})); // 200 - 200/3 truncates to 134, not 133
-    EXPECT_EQ(face.At(1, 2), (TRgb{67, 170, 7}));
+    EXPECT_EQ(face.At(1, 0), (TShineRgb{200, 0, 7}));
+    EXPECT_EQ(face.At(0, 1), (TShineRgb{134, 85, 7})); // 200 - 200/3 truncates to 134, not 133
+    EXPECT_EQ(face.At(1, 2), (TShineRgb{67, 170, 7}));
 
     c.GradVertical = false;
     face = PaintShineFace(c, 4, 1);
-    EXPECT_EQ(face.At(3, 0), (TRgb{50, 191, 7})); // columns: 200 - 3*200/4, 3*255/4
+    EXPECT_EQ(face.At(3, 0), (TShineRgb{50, 191, 7})); // columns: 200 - 3*200/4, 3*255/4
 
     c.Gradation = false;
     EXPECT_EQ(PaintShineFace(c, 3, 2), TShineBitmap(3, 2, c.Color));
@@ -64,7 +64,7 @@ TEST(ShineGlyph, ColourEffectsChangeOnlyGlyphPixels) {
     struct Case {
         const char* name;
         TShineBitmap (*apply)(const TShineBitmap&);
-        TRgb expected;
+        TShineRgb expected;
     };
     const Case cases[] = {
         {"NoLight", [](auto& g) { return ApplyActiveImage(g, TActiveImageType::aiNoLight, S); }, A},
@@ -125,16 +125,16 @@ TEST(ShineGlyph, FrameLightsOutlineTheGlyph) {
 }
 
 TEST(ShineGlyph, EdgeMaskAndMonochromeGlyph) {
-    const TRgb white{255, 255, 255};
+    const TShineRgb white{255, 255, 255};
     EXPECT_EQ(Marked(GlyphEdgeMask(Glyph({"...", ".a.", "..."})), white),
               (std::vector<std::string>{"##.", "##.", "..."}));
     // A glyph touching the right and bottom edges still gets its edges.
     EXPECT_EQ(Marked(GlyphEdgeMask(Glyph({"..", ".a"})), white),
               (std::vector<std::string>{"##", "##"}));
 
-    const TRgb set{1, 2, 3}, clear{4, 5, 6};
+    const TShineRgb set{1, 2, 3}, clear{4, 5, 6};
     TShineBitmap mono = ExpandMonochromeGlyph({true, false, false, true}, 2, 2, set, clear);
-    EXPECT_EQ(mono.pixels, (std::vector<TRgb>{set, clear, clear, set}));
+    EXPECT_EQ(mono.pixels, (std::vector<TShineRgb>{set, clear, clear, set}));
 }
 
 TEST(ShineGlyph, PreparationFollowsTheState) {
@@ -145,14 +145,14 @@ TEST(ShineGlyph, PreparationFollowsTheState) {
     look.FaceColor = Face;
     const TShineBitmap glyph = Glyph({"a.", ".."});
     EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssPressedHot, look).bitmap.At(0, 0),
-              (TRgb{155, 55, 50}));
-    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssHot, look).bitmap.At(0, 0), (TRgb{155, 55, 50}));
-    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssUp, look).bitmap.At(0, 0), (TRgb{116, 116, 116}));
-    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssDown, look).bitmap.At(0, 0), (TRgb{60, 120, 55}));
+              (TShineRgb{155, 55, 50}));
+    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssHot, look).bitmap.At(0, 0), (TShineRgb{155, 55, 50}));
+    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssUp, look).bitmap.At(0, 0), (TShineRgb{116, 116, 116}));
+    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssDown, look).bitmap.At(0, 0), (TShineRgb{60, 120, 55}));
 
     TPreparedGlyph disabled = PrepareGlyph(glyph, TShineState::ssDisabled, look);
     EXPECT_TRUE(disabled.edgeMask);
-    EXPECT_EQ(disabled.transparent, (TRgb{0, 0, 0}));
+    EXPECT_EQ(disabled.transparent, (TShineRgb{0, 0, 0}));
 
     look.DisabledImage = TDecorationImageType::diMaskTrans;
     disabled = PrepareGlyph(glyph, TShineState::ssDisabled, look);
@@ -177,7 +177,7 @@ TShinePaintLook Look() {
 
 TEST(ShinePaint, NormalFrameRaisedAndSunken) {
     const TShinePaintLook look = Look();
-    const TRgb hi{1, 1, 1}, sh{2, 2, 2}, dk{3, 3, 3};
+    const TShineRgb hi{1, 1, 1}, sh{2, 2, 2}, dk{3, 3, 3};
     EXPECT_EQ(ShineFrameFor(look, TShineState::ssUp, 10, 8).lines,
               (std::vector<TFrameLine>{{8, 6, 0, 6, sh},
                                        {8, 6, 8, 0, sh},
@@ -185,7 +185,7 @@ TEST(ShinePaint, NormalFrameRaisedAndSunken) {
                                        {9, 7, 9, 0, dk},
                                        {0, 0, 9, 0, hi},
                                        {0, 0, 0, 7, hi}}));
-    const TRgb phi{11, 11, 11}, psh{12, 12, 12}, pdk{13, 13, 13};
+    const TShineRgb phi{11, 11, 11}, psh{12, 12, 12}, pdk{13, 13, 13};
     EXPECT_EQ(ShineFrameFor(look, TShineState::ssDown, 10, 8).lines,
               (std::vector<TFrameLine>{{1, 1, 9, 1, psh},
                                        {1, 1, 1, 7, psh},
@@ -199,11 +199,11 @@ TEST(ShinePaint, FrameAndFaceChoicePerState) {
     struct Case {
         TShineState state;
         bool activeColors;
-        TRgb firstLineColor;
-        TRgb outlineColor;
-        TRgb faceDarkShadow; // names the colour set of the face
+        TShineRgb firstLineColor;
+        TShineRgb outlineColor;
+        TShineRgb faceDarkShadow; // names the colour set of the face
     };
-    const TRgb c3{3, 3, 3}, p13{13, 13, 13}, a23{23, 23, 23};
+    const TShineRgb c3{3, 3, 3}, p13{13, 13, 13}, a23{23, 23, 23};
     const Case cases[] = {
         {TShineState::ssUp, false, {1, 1, 1}, c3, c3},
         {TShineState::ssDisabled, false, {1, 1, 1}, c3, c3},

@@ -13,12 +13,12 @@
 
 namespace {
 
-TRgb ToRgb(const QColor& c) {
+TShineRgb ToRgb(const QColor& c) {
     return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
             static_cast<std::uint8_t>(c.blue())};
 }
 
-QColor ToQColor(TRgb c) {
+QColor ToQColor(TShineRgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
@@ -37,7 +37,7 @@ bool IsOneBit(const QImage& image) {
 
 // The glyph as the logic sees it; a one-bit glyph gets its colours now, so that it follows
 // later colour changes.
-TShineBitmap ToShineBitmap(const QImage& image, TRgb setColor, TRgb clearColor) {
+TShineBitmap ToShineBitmap(const QImage& image, TShineRgb setColor, TShineRgb clearColor) {
     if (image.isNull())
         return {};
     if (IsOneBit(image)) {
@@ -64,7 +64,7 @@ QImage ToQImage(const TShineBitmap& bitmap) {
     for (int y = 0; y < bitmap.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < bitmap.width; ++x) {
-            const TRgb c = bitmap.At(x, y);
+            const TShineRgb c = bitmap.At(x, y);
             line[x] = qRgb(c.r, c.g, c.b);
         }
     }
@@ -73,12 +73,12 @@ QImage ToQImage(const TShineBitmap& bitmap) {
 
 // Pixels of the transparent colour become see-through; with `ink` valid every other pixel is
 // drawn in that colour (the edge mask of the embossed look).
-QImage MaskedImage(const TShineBitmap& bitmap, TRgb transparent, const QColor& ink = {}) {
+QImage MaskedImage(const TShineBitmap& bitmap, TShineRgb transparent, const QColor& ink = {}) {
     QImage image(bitmap.width, bitmap.height, QImage::Format_ARGB32);
     for (int y = 0; y < bitmap.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < bitmap.width; ++x) {
-            const TRgb c = bitmap.At(x, y);
+            const TShineRgb c = bitmap.At(x, y);
             if (c == transparent)
                 line[x] = qRgba(0, 0, 0, 0);
             else

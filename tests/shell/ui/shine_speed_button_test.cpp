@@ -21,7 +21,7 @@ QImage SquareGlyph() {
     return image;
 }
 
-TShineBtnColors Set(TRgb color) {
+TShineBtnColors Set(TShineRgb color) {
     TShineBtnColors c;
     c.Color = color;
     c.Highlight = {250, 250, 250};
