@@ -98,7 +98,8 @@ TMonitorRect TMultiMonitorMaxInfoCalc::MaximisedRect(const TMonitorRects& rects)
         throw std::runtime_error("MaxAlignのエラーです\r\n"
                                  "プログラミングエラーです、開発者にお問い合わせください");
     }
-    return {x, y, x + w, y + h};
+    // Offsets beyond the work area leave nothing, rather than a negative size.
+    return {x, y, x + std::max(w, 0), y + std::max(h, 0)};
 }
 
 void TMultiMonitorMaxInfoCalc::AnswerMaxInfo(TMaxSizeQuery& query) const {

@@ -111,6 +111,12 @@ TEST(ShellMultiMonitor, EveryAlignment) {
         calc.SetMaxPositionY(700);
         ExpectQuery(Answer(calc), c.w, c.h, c.x, c.y);
     }
+
+    FakeForm form; // a custom offset below the work area leaves an empty band, not a negative one
+    TMultiMonitorMaxInfoCalc calc(&form);
+    calc.SetMaxSizeY(200);
+    calc.SetMaxPositionY(1000);
+    EXPECT_EQ(Answer(calc).maxHeight, 0);
 }
 
 TEST(ShellMultiMonitor, FitToWorkAreaPullsANormalFormBackIn) {

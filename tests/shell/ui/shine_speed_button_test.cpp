@@ -21,6 +21,21 @@ QImage SquareGlyph() {
     return image;
 }
 
+// 12 x 12 olive glyph: a red diamond with a dark blue core, to see the effects by eye.
+QImage DiamondGlyph() {
+    QImage image(12, 12, QImage::Format_RGB32);
+    image.fill(Olive);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x) {
+            const int d = qAbs(x - 6) + qAbs(y - 6);
+            if (d <= 2)
+                image.setPixelColor(x, y, QColor(20, 20, 120));
+            else if (d <= 5)
+                image.setPixelColor(x, y, GlyphRed);
+        }
+    return image;
+}
+
 TShineBtnColors Set(TShineRgb color) {
     TShineBtnColors c;
     c.Color = color;
@@ -47,6 +62,8 @@ class ShineSpeedButtonTest : public QObject {
     void transparentButtonLetsTheParentShowThrough();
     void disabledMaskTransGlyphAndCaption();
     void actionSuppliesCaptionGlyphAndDown();
+    void oneBitGlyphTakesFontColour();
+    void acceleratorKeyClicks();
     void screenshotOfAllStates();
 };
 
@@ -200,6 +217,41 @@ void ShineSpeedButtonTest::actionSuppliesCaptionGlyphAndDown() {
     QCOMPARE(triggered.count(), 1);
 }
 
+void ShineSpeedButtonTest::oneBitGlyphTakesFontColour() {
+    // Clear bits draw the shape in the font colour; set bits (the bottom-left one among them)
+    // take the control's colour and are see-through.
+    QImage mono(4, 4, QImage::Format_Mono);
+    mono.fill(1);
+    for (int x = 0; x < 4; ++x)
+        mono.setPixel(x, 0, 0);
+    TShineSpeedButton b;
+    b.resize(24, 24);
+    b.SetColors(Set({50, 60, 70}));
+    b.SetFontColor(QColor(0, 200, 0));
+    b.SetUpFrame(false);
+    b.SetGlyph(mono);
+    const QImage shot = b.grab().toImage();
+    QCOMPARE(shot.pixelColor(10, 10), QColor(0, 200, 0)); // glyph at (10, 10)
+    QCOMPARE(shot.pixelColor(13, 10), QColor(0, 200, 0));
+    QCOMPARE(shot.pixelColor(10, 11), QColor(50, 60, 70));
+}
+
+void ShineSpeedButtonTest::acceleratorKeyClicks() {
+    QWidget form;
+    auto* b = new TShineSpeedButton(&form);
+    b->SetCaption("&Go");
+    form.show();
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form))
+        QSKIP("the window system gives no active window here");
+    QSignalSpy clicks(b, &TShineSpeedButton::OnClick);
+    QTest::keyClick(&form, Qt::Key_G, Qt::AltModifier);
+    QCOMPARE(clicks.count(), 1);
+    b->SetShowAccelChar(false);
+    QTest::keyClick(&form, Qt::Key_G, Qt::AltModifier);
+    QCOMPARE(clicks.count(), 1);
+}
+
 // With YORRA_SCREENSHOT set to a file name, saves a form with a button in every state and
 // frame type, for looking at.
 void ShineSpeedButtonTest::screenshotOfAllStates() {
@@ -222,7 +274,7 @@ void ShineSpeedButtonTest::screenshotOfAllStates() {
             auto* b = new TShineSpeedButton(&form);
             b->setFixedSize(84, 30);
             b->SetFrameType(types[row]);
-            b->SetGlyph(SquareGlyph());
+            b->SetGlyph(DiamondGlyph());
             b->SetCaption(QString::fromUtf8("地図(&M)"));
             if (row == 1) {
                 TShineBtnColors c = b->Colors();
