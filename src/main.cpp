@@ -1,10 +1,14 @@
 #include "core/YorraClockIni.h"
 #include "core/YorraTime.h"
+#include "platform/MessageBox.h"
 #include "platform/QtSoundDevice.h"
+#include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
+#include "platform/TerminationSignals.h"
 #include "storage/YorraClockPathAndFile.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 
@@ -14,6 +18,16 @@ int main(int argc, char* argv[]) {
     const std::string folder = TYorraClockPathAndFile::GetProgramFolder();
     TQtSoundDevice sound;
     TYorraClockIni ini(folder, sound);
+    TQtMessageBox messages;
+
+    // One copy per executable file name; a copy under another name runs beside it.
+    TSingleInstanceLock instance(
+        QFileInfo(QApplication::applicationFilePath()).fileName().toStdString());
+    if (!instance.Acquired()) {
+        messages.Show(nullptr, QStringLiteral("よらぴぃーでーえーは既に起動中です"),
+                      TMsgType::Error, TMsgButtons::Ok);
+        return 0;
+    }
     TSystemClock clock;
 
     QLabel label;
@@ -32,6 +46,9 @@ int main(int argc, char* argv[]) {
             label.setText(text);
     });
     timer.start(50);
+    TTerminationSignals termination;
+    QObject::connect(&termination, &TTerminationSignals::terminationRequested, &label,
+                     &QWidget::close);
     label.show();
     return app.exec();
 }

@@ -75,7 +75,8 @@ std::string FitWidth(std::string text, int width) {
     if (cp932.size() <= static_cast<std::size_t>(width))
         return text;
     std::size_t cut = 0;
-    while (cut < cp932.size() && cut + Cp932CharLength(cp932, cut) <= static_cast<std::size_t>(width))
+    while (cut < cp932.size() &&
+           cut + Cp932CharLength(cp932, cut) <= static_cast<std::size_t>(width))
         cut += Cp932CharLength(cp932, cut);
     return Cp932ToUtf8(std::string_view(cp932).substr(0, cut));
 }
@@ -105,8 +106,7 @@ TFieldValue ConvertTo(const TFieldDef& def, const TFieldValue& value) {
                              : integer ? std::to_string(*integer)
                              : real    ? NumberText(*real)
                                        : std::string(*boolean ? "True" : "False");
-        return def.DataType == TFieldType::String ? FitWidth(std::move(result), def.Size)
-                                                  : result;
+        return def.DataType == TFieldType::String ? FitWidth(std::move(result), def.Size) : result;
     }
     case TFieldType::Boolean:
         if (boolean)
@@ -136,9 +136,13 @@ TFieldValue ConvertTo(const TFieldDef& def, const TFieldValue& value) {
 
 // ---- TField ----
 
-const TFieldValue& TField::Value() const { return dataSet_->CurrentValue(index_); }
+const TFieldValue& TField::Value() const {
+    return dataSet_->CurrentValue(index_);
+}
 
-bool TField::IsNull() const { return IsNullValue(Value()); }
+bool TField::IsNull() const {
+    return IsNullValue(Value());
+}
 
 std::string TField::AsString() const {
     const TFieldValue& value = Value();
@@ -168,12 +172,24 @@ double TField::AsFloat() const {
     return std::get<double>(ConvertTo({def_.Name, TFieldType::Float}, value));
 }
 
-void TField::SetAsString(std::string_view value) { SetValue(std::string(value)); }
-void TField::SetAsInteger(std::int32_t value) { SetValue(value); }
-void TField::SetAsBoolean(bool value) { SetValue(value); }
-void TField::SetAsFloat(double value) { SetValue(value); }
-void TField::Clear() { SetValue(TFieldValue()); }
-void TField::Assign(const TField& other) { SetValue(other.Value()); }
+void TField::SetAsString(std::string_view value) {
+    SetValue(std::string(value));
+}
+void TField::SetAsInteger(std::int32_t value) {
+    SetValue(value);
+}
+void TField::SetAsBoolean(bool value) {
+    SetValue(value);
+}
+void TField::SetAsFloat(double value) {
+    SetValue(value);
+}
+void TField::Clear() {
+    SetValue(TFieldValue());
+}
+void TField::Assign(const TField& other) {
+    SetValue(other.Value());
+}
 
 void TField::SetValue(const TFieldValue& value) {
     if (ReadOnly())
@@ -360,15 +376,16 @@ std::string TClientDataSet::SaveToBytes() {
         log.insert(log.end(), {static_cast<int>(records.size()), 0, RowStateDeleted});
     }
     const std::vector<TFieldDef> defs = FieldDefs();
-    TDataPacketWriter writer(defs,
-                             autoIncField_ >= 0 ? std::optional(autoIncValue_) : std::nullopt,
+    TDataPacketWriter writer(defs, autoIncField_ >= 0 ? std::optional(autoIncValue_) : std::nullopt,
                              log);
     for (const auto& [values, state] : records)
         writer.WriteRow(*values, log.empty() ? 0 : state);
     return writer.Finish();
 }
 
-void TClientDataSet::SaveToFile(const std::string& path) { WriteFileAtomic(path, SaveToBytes()); }
+void TClientDataSet::SaveToFile(const std::string& path) {
+    WriteFileAtomic(path, SaveToBytes());
+}
 
 int TClientDataSet::ChangeCount() const {
     int count = static_cast<int>(deletedOriginals_.size());
@@ -653,9 +670,10 @@ void TClientDataSet::Delete() {
         deletedOriginals_.push_back(row->Values);
     else if (logChanges_ && row->Origin == TRow::TOrigin::Modified)
         deletedOriginals_.push_back(row->Original);
-    auto stored = std::lower_bound(
-        rows_.begin(), rows_.end(), row->Sequence,
-        [](const std::unique_ptr<TRow>& r, std::uint64_t sequence) { return r->Sequence < sequence; });
+    auto stored = std::lower_bound(rows_.begin(), rows_.end(), row->Sequence,
+                                   [](const std::unique_ptr<TRow>& r, std::uint64_t sequence) {
+                                       return r->Sequence < sequence;
+                                   });
     view_.erase(view_.begin() + static_cast<std::ptrdiff_t>(position_));
     rows_.erase(stored);
     bool wasLast = position_ >= view_.size();

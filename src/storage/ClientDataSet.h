@@ -16,7 +16,7 @@ class TClientDataSet;
 // edited). Field objects live as long as their table; a reload keeps the objects of fields
 // whose name and type stay the same.
 class TField {
-public:
+  public:
     const std::string& FieldName() const { return def_.Name; }
     TFieldType DataType() const { return def_.DataType; }
     // String fields: the most cp932 bytes a value holds.
@@ -49,7 +49,7 @@ public:
     // Copies the other field's value, null included.
     void Assign(const TField& other);
 
-private:
+  private:
     friend class TClientDataSet;
     TField(TClientDataSet& dataSet, TFieldDef def, int index)
         : dataSet_(&dataSet), def_(std::move(def)), index_(index) {}
@@ -80,7 +80,7 @@ enum class TDataSetState { Inactive, Browse, Edit, Insert };
 // Failures throw std::runtime_error with the file name, the field name or the filter text and
 // the reason. A load that fails leaves the table closed and empty.
 class TClientDataSet {
-public:
+  public:
     TClientDataSet();
     // A table with fixed field objects: these fields exist while the table is closed, and a
     // file that lacks one of them (by name and type) is refused.
@@ -157,7 +157,7 @@ public:
     void Cancel();
     void Delete();
 
-private:
+  private:
     friend class TField;
     struct TRow;
 

@@ -37,7 +37,9 @@ void AppendUtf8(std::string& out, std::uint32_t cp) {
     }
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) { return SameFieldName(a, b); }
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return SameFieldName(a, b);
+}
 
 template <typename Int> bool ParseWhole(std::string_view text, Int& value) {
     if (text.empty() || text.front() == '+')
@@ -77,7 +79,7 @@ struct TTag {
 
 // A pull reader over the elements of the file; every failure names the byte offset.
 class TPacketReader {
-public:
+  public:
     explicit TPacketReader(std::string_view bytes) : s_(bytes) {}
 
     [[noreturn]] void Fail(const std::string& reason) const {
@@ -213,15 +215,14 @@ public:
         return out;
     }
 
-private:
+  private:
     static bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
     std::string_view ReadName() {
         std::size_t start = p_;
         while (p_ < s_.size()) {
             char c = s_[p_];
-            if (IsSpace(c) || c == '=' || c == '>' || c == '/' || c == '<' || c == '"' ||
-                c == '\'')
+            if (IsSpace(c) || c == '=' || c == '>' || c == '/' || c == '<' || c == '"' || c == '\'')
                 break;
             ++p_;
         }
@@ -245,8 +246,8 @@ private:
             std::uint32_t cp = 0;
             bool hex = name[1] == 'x';
             std::string_view digits = name.substr(hex ? 2 : 1);
-            auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), cp,
-                                             hex ? 16 : 10);
+            auto [end, ec] =
+                std::from_chars(digits.data(), digits.data() + digits.size(), cp, hex ? 16 : 10);
             if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() ||
                 cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
                 Fail("bad character reference &" + std::string(name) + ";");
@@ -290,7 +291,8 @@ TFieldDef ParseField(const TPacketReader& reader, const TTag& tag) {
         reader.Fail("field without a name");
     const std::string quoted = "field \"" + field.Name + "\"";
     if (type == "i4")
-        field.DataType = EqualsNoCase(subtype, "Autoinc") ? TFieldType::AutoInc : TFieldType::Integer;
+        field.DataType =
+            EqualsNoCase(subtype, "Autoinc") ? TFieldType::AutoInc : TFieldType::Integer;
     else if (type == "string" && hasWidth)
         field.DataType = TFieldType::String;
     else if (type == "string")
@@ -470,24 +472,31 @@ std::vector<TRowValues> FoldChangeLog(TDataPacket& packet) {
         if (record < 1 || record > count || previous > count || previous == record)
             throw TDataPacketError("CHANGE_LOG names a record the file does not hold");
         if (previous != 0) {
+            if (supersededBy[previous] != 0 || supersedes[record])
+                throw TDataPacketError("CHANGE_LOG replaces a record twice");
             supersededBy[previous] = record;
             supersedes[record] = true;
         }
         if (log[g + 2] & RowStateDeleted)
             deleted[record] = true;
     }
+    // Each record has at most one successor and one predecessor, so the versions form chains
+    // (walked once each from their first record) or circles (never reached).
+    std::vector<bool> reached(count + 1, false);
     for (std::size_t i = 1; i <= count; ++i) {
         if (supersedes[i])
-            continue; // reached through the record it supersedes
+            continue;
         std::size_t current = i;
-        for (std::size_t steps = 0; supersededBy[current] != 0; ++steps) {
-            if (steps > count)
-                throw TDataPacketError("CHANGE_LOG runs in a circle");
+        while (supersededBy[current] != 0) {
             current = supersededBy[current];
+            reached[current] = true;
         }
         if (!deleted[current])
             rows.push_back(std::move(packet.Rows[current - 1].Values));
     }
+    for (std::size_t i = 1; i <= count; ++i)
+        if (supersedes[i] && !reached[i])
+            throw TDataPacketError("CHANGE_LOG runs in a circle");
     return rows;
 }
 
@@ -538,7 +547,8 @@ TDataPacketWriter::TDataPacketWriter(const std::vector<TFieldDef>& fields,
                                      std::optional<std::int32_t> autoIncValue,
                                      const std::vector<int>& changeLog)
     : fields_(fields) {
-    out_ = "<?xml version=\"1.0\" standalone=\"yes\"?>  <DATAPACKET Version=\"2.0\"><METADATA><FIELDS>";
+    out_ = "<?xml version=\"1.0\" standalone=\"yes\"?>  <DATAPACKET "
+           "Version=\"2.0\"><METADATA><FIELDS>";
     for (const TFieldDef& field : fields) {
         names_.push_back(ToCp932(field.Name));
         out_ += "<FIELD";

@@ -38,7 +38,7 @@ struct TDataPacket {
 
 // A file that is not a well-formed data packet; what() tells the reason.
 class TDataPacketError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -55,7 +55,7 @@ std::vector<TRowValues> FoldChangeLog(TDataPacket& packet);
 
 // Writes a data packet piece by piece, so that a table need not be copied to be saved.
 class TDataPacketWriter {
-public:
+  public:
     // Declaration, metadata and the opening of ROWDATA. changeLog as in TDataPacket.
     TDataPacketWriter(const std::vector<TFieldDef>& fields,
                       std::optional<std::int32_t> autoIncValue,
@@ -65,7 +65,7 @@ public:
     // Closes ROWDATA and DATAPACKET and hands over the bytes.
     std::string Finish();
 
-private:
+  private:
     void WriteAttribute(std::string_view name, std::string_view cp932Value);
     const std::vector<TFieldDef>& fields_;
     std::vector<std::string> names_; // field names in cp932

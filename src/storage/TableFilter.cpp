@@ -65,8 +65,8 @@ namespace {
 using TNode = TTableFilter::TNode;
 
 bool IsWordChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '_' || static_cast<unsigned char>(c) >= 0x80;
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
 }
 
 // What a parsed operand stands for before it meets the other side of its comparison.
@@ -79,7 +79,7 @@ struct TRawOperand {
 };
 
 class TFilterParser {
-public:
+  public:
     TFilterParser(std::string_view text, const std::vector<TFieldDef>& fields)
         : s_(text), fields_(fields) {}
 
@@ -91,15 +91,15 @@ public:
         return node;
     }
 
-private:
+  private:
     [[noreturn]] void Fail(const std::string& reason) const {
-        throw std::runtime_error("filter \"" + std::string(s_) + "\": " + reason +
-                                 " at position " + std::to_string(p_ + 1));
+        throw std::runtime_error("filter \"" + std::string(s_) + "\": " + reason + " at position " +
+                                 std::to_string(p_ + 1));
     }
 
     void SkipSpace() {
-        while (p_ < s_.size() && (s_[p_] == ' ' || s_[p_] == '\t' || s_[p_] == '\r' ||
-                                  s_[p_] == '\n'))
+        while (p_ < s_.size() &&
+               (s_[p_] == ' ' || s_[p_] == '\t' || s_[p_] == '\r' || s_[p_] == '\n'))
             ++p_;
     }
 
@@ -335,4 +335,6 @@ TTableFilter::~TTableFilter() = default;
 TTableFilter::TTableFilter(TTableFilter&&) noexcept = default;
 TTableFilter& TTableFilter::operator=(TTableFilter&&) noexcept = default;
 
-bool TTableFilter::Matches(const TRowValues& row) const { return root_->Evaluate(row); }
+bool TTableFilter::Matches(const TRowValues& row) const {
+    return root_->Evaluate(row);
+}

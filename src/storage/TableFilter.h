@@ -17,7 +17,7 @@
 //   operand := field name | 'text' ('' inside stands for ') | number | True | False
 // A comparison in which a field is null is false; only IS NULL holds for a null.
 class TTableFilter {
-public:
+  public:
     // Parses the text against the table's fields. Throws std::runtime_error quoting the text
     // and telling what is wrong (unknown field, mismatched types, bad syntax).
     TTableFilter(std::string_view text, const std::vector<TFieldDef>& fields);
@@ -29,6 +29,6 @@ public:
 
     struct TNode;
 
-private:
+  private:
     std::unique_ptr<TNode> root_;
 };

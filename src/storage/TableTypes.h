@@ -38,11 +38,15 @@ struct TFieldDef {
 inline TFieldDef AutoIncFieldDef(std::string name) {
     return {std::move(name), TFieldType::AutoInc, 0, true};
 }
-inline TFieldDef IntegerFieldDef(std::string name) { return {std::move(name), TFieldType::Integer}; }
+inline TFieldDef IntegerFieldDef(std::string name) {
+    return {std::move(name), TFieldType::Integer};
+}
 inline TFieldDef StringFieldDef(std::string name, int width) {
     return {std::move(name), TFieldType::String, width};
 }
-inline TFieldDef BooleanFieldDef(std::string name) { return {std::move(name), TFieldType::Boolean}; }
+inline TFieldDef BooleanFieldDef(std::string name) {
+    return {std::move(name), TFieldType::Boolean};
+}
 inline TFieldDef MemoFieldDef(std::string name, int sizeHint) {
     return {std::move(name), TFieldType::Memo, sizeHint};
 }
