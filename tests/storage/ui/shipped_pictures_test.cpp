@@ -1,6 +1,7 @@
 // The pictures of the shipped program folder open as pictures, have the sizes the windows
 // expect, and hold what the map list and the shipped memos point at.
 
+#include "platform/ApplicationIcon.h"
 #include "storage/ClientDataSet.h"
 #include "storage/YorraClockPathAndFile.h"
 
@@ -115,6 +116,11 @@ class ShippedPicturesTest : public QObject {
         QVERIFY(icon.hasAlphaChannel());
         QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(icon.pixel(icon.width() / 2, icon.height() / 2)), 255);
+        // What the windows load: the same file, scaled to the sizes they ask for.
+        const QIcon windows = ApplicationIcon(build_);
+        QVERIFY(!windows.isNull());
+        QCOMPARE(windows.pixmap(32, 32).size(), QSize(32, 32));
+        QVERIFY(ApplicationIcon(build_ + "Map/").isNull());
     }
 };
 
