@@ -252,10 +252,12 @@ class TMapPainter {
         }
     }
 
+    // A dark edge and a pale surface, so roads show on grass and on sand alike.
     void DrawRoads(QPainter& p) {
-        for (const QColor& colour : {QColor(120, 95, 60), QColor(205, 180, 130)}) {
-            p.setPen(
-                QPen(colour, colour == QColor(120, 95, 60) ? 14 : 10, Qt::SolidLine, Qt::RoundCap));
+        const std::pair<QColor, int> layers[] = {{QColor(110, 85, 55), 14},
+                                                 {QColor(240, 228, 196), 10}};
+        for (const auto& [colour, width] : layers) {
+            p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
             for (const auto& [a, b] : roads_)
                 p.drawLine(a, b);
         }
