@@ -1,5 +1,6 @@
 #include "core/YorraClockIni.h"
 #include "core/YorraTime.h"
+#include "platform/ApplicationIcon.h"
 #include "platform/MessageBox.h"
 #include "platform/QtSoundDevice.h"
 #include "platform/SingleInstance.h"
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("よらぴぃーでーえー"));
     const std::string folder = TYorraClockPathAndFile::GetProgramFolder();
+    QApplication::setWindowIcon(ApplicationIcon(folder));
     TQtSoundDevice sound;
     TYorraClockIni ini(folder, sound);
     TQtMessageBox messages;
