@@ -4,7 +4,7 @@
 
 // The platform's sound output: plays one WAV file at a time, asynchronously.
 class ISoundDevice {
-public:
+  public:
     virtual ~ISoundDevice() = default;
     // Starts the file and returns at once; false when playback could not start.
     virtual bool Play(const std::string& wavFile) = 0;

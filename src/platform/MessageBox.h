@@ -11,7 +11,7 @@ enum class TMsgButtons { Ok, YesNo };
 enum class TMsgAnswer { Ok, Yes, No };
 
 class IMessageBox {
-public:
+  public:
     virtual ~IMessageBox() = default;
     // Shows a modal box over parent and returns the button pressed (No when the box is closed
     // another way).
@@ -21,7 +21,7 @@ public:
 
 // The real boxes, captioned with the program's title.
 class TQtMessageBox : public IMessageBox {
-public:
+  public:
     TMsgAnswer Show(QWidget* parent, const QString& text, TMsgType type,
                     TMsgButtons buttons) override;
 };

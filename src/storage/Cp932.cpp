@@ -8,10 +8,11 @@ namespace {
 
 // One converter per direction and thread; iconv descriptors keep state between calls.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " +
+                                     to);
     }
     ~Converter() { iconv_close(cd_); }
     Converter(const Converter&) = delete;
@@ -45,13 +46,17 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
 std::size_t Utf8SequenceLength(std::string_view s) {
     unsigned char c = static_cast<unsigned char>(s[0]);
-    std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
+    std::size_t n = c < 0x80           ? 1
+                    : (c >> 5) == 0x6  ? 2
+                    : (c >> 4) == 0xE  ? 3
+                    : (c >> 3) == 0x1E ? 4
+                                       : 1;
     // A broken sequence is skipped one byte at a time.
     for (std::size_t i = 1; i < n; ++i)
         if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
@@ -71,4 +76,6 @@ std::string Utf8ToCp932(std::string_view utf8) {
     return converter.Convert(utf8, Utf8SequenceLength);
 }
 
-std::size_t Cp932ByteLength(std::string_view utf8) { return Utf8ToCp932(utf8).size(); }
+std::size_t Cp932ByteLength(std::string_view utf8) {
+    return Utf8ToCp932(utf8).size();
+}

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front()))
@@ -48,7 +50,8 @@ bool SectionName(std::string_view line, std::string_view& name) {
     if (line.empty() || line.front() != '[')
         return false;
     std::size_t close = line.find(']');
-    name = Trim(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    name =
+        Trim(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
     return true;
 }
 
@@ -76,7 +79,9 @@ std::string OneLine(std::string_view text) {
 
 } // namespace
 
-TIniFile::TIniFile(std::string path) : path_(std::move(path)) { Reload(); }
+TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
+    Reload();
+}
 
 void TIniFile::Reload() {
     lines_.clear();
@@ -154,19 +159,32 @@ bool TIniFile::SectionExists(std::string_view section) const {
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Reload();
-    std::string s = Utf8ToCp932(section);
+    Put(Utf8ToCp932(section), key, value);
+    Save();
+}
+
+void TIniFile::WriteStrings(std::string_view section,
+                            const std::vector<std::pair<std::string, std::string>>& keyValues) {
+    Reload();
+    const std::string s = Utf8ToCp932(section);
+    for (const auto& [key, value] : keyValues)
+        Put(s, key, value);
+    Save();
+}
+
+// Sets one key in the lines in memory; section is cp932 already.
+void TIniFile::Put(const std::string& section, std::string_view key, std::string_view value) {
     std::string k = Utf8ToCp932(key);
     std::string line = k + "=" + Utf8ToCp932(OneLine(value));
-    Located at = Locate(s, k);
+    Located at = Locate(section, k);
     if (at.keyLine >= 0) {
         lines_[static_cast<std::size_t>(at.keyLine)] = line;
     } else if (at.sectionLine >= 0) {
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at.insertAt), line);
     } else {
-        lines_.push_back("[" + s + "]");
+        lines_.push_back("[" + section + "]");
         lines_.push_back(line);
     }
-    Save();
 }
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
@@ -188,10 +206,13 @@ void TIniFile::Save() const {
 }
 
 bool ParseInteger(std::string_view text, int& value) {
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    if (text.empty() || text.front() == '+' || (text.front() == '-' && text.size() > 1 && text[1] == '-'))
+    // One optional sign, then digits only.
+    const bool plus = !text.empty() && text.front() == '+';
+    const std::size_t first = !text.empty() && (plus || text.front() == '-') ? 1 : 0;
+    if (first >= text.size() || text[first] < '0' || text[first] > '9')
         return false;
+    if (plus)
+        text.remove_prefix(1);
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && end == text.data() + text.size();
 }

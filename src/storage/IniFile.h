@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // An INI profile file in cp932, read and written the way the program's data files expect:
@@ -11,7 +12,7 @@
 // kept as it was. Lines end in CR LF. Each write reads the file afresh and replaces it
 // atomically. Texts passed in and returned are UTF-8.
 class TIniFile {
-public:
+  public:
     static constexpr std::size_t MaxValueBytes = 2047;
 
     // Reads the file now; a missing or unreadable file reads as a file without sections.
@@ -28,18 +29,22 @@ public:
 
     // Both throw std::runtime_error when the file cannot be written.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Writes several keys of one section with a single replacement of the file.
+    void WriteStrings(std::string_view section,
+                      const std::vector<std::pair<std::string, std::string>>& keyValues);
     void DeleteKey(std::string_view section, std::string_view key);
 
     // Reads the file from disk again.
     void Reload();
 
-private:
+  private:
     struct Located {
         std::ptrdiff_t sectionLine = -1; // index of the [section] line, -1 when missing
         std::ptrdiff_t keyLine = -1;     // index of the key line, -1 when missing
         std::size_t insertAt = 0;        // where a new key of the section goes
     };
     Located Locate(std::string_view section, std::string_view key) const;
+    void Put(const std::string& section, std::string_view key, std::string_view value);
     void Save() const;
 
     std::string path_;

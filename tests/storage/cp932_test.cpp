@@ -11,8 +11,12 @@ TEST(Cp932, RoundTripsJapaneseAndAscii) {
 }
 
 TEST(Cp932, UnmappableAndBrokenTextBecomesQuestionMarks) {
-    EXPECT_EQ(Utf8ToCp932("a😀b"), "a?b");      // outside cp932
-    EXPECT_EQ(Utf8ToCp932("a\xFF" "b"), "a?b");    // broken UTF-8
-    EXPECT_EQ(Cp932ToUtf8("a\x82"), "a?");          // lone lead byte at the end
-    EXPECT_EQ(Cp932ToUtf8("\x82\xA0" "b"), "あb");
+    EXPECT_EQ(Utf8ToCp932("a😀b"), "a?b"); // outside cp932
+    EXPECT_EQ(Utf8ToCp932("a\xFF"
+                          "b"),
+              "a?b");                      // broken UTF-8
+    EXPECT_EQ(Cp932ToUtf8("a\x82"), "a?"); // lone lead byte at the end
+    EXPECT_EQ(Cp932ToUtf8("\x82\xA0"
+                          "b"),
+              "あb");
 }

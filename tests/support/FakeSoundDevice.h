@@ -7,7 +7,7 @@
 
 // Records what the program asked to play, in order.
 class FakeSoundDevice : public ISoundDevice {
-public:
+  public:
     bool Play(const std::string& wavFile) override {
         played.push_back(wavFile);
         return playResult;

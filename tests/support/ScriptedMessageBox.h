@@ -7,7 +7,7 @@
 
 // Answers boxes from a script (Yes when the script is empty) and records every text shown.
 class TScriptedMessageBox : public IMessageBox {
-public:
+  public:
     void setNextAnswer(TMsgAnswer answer) { answers.push_back(answer); }
 
     TMsgAnswer Show(QWidget*, const QString& text, TMsgType type, TMsgButtons buttons) override {

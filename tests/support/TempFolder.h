@@ -6,7 +6,7 @@
 // A fresh folder below the system's temporary folder, removed with everything in it when the
 // object goes. Path() ends with "/", like the program folder.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -18,6 +18,6 @@ public:
     // The bytes of a file below the folder ("" when missing).
     std::string Read(std::string_view relative) const;
 
-private:
+  private:
     std::string path_;
 };

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// Where the user's own folders are; asked afresh each time. An empty text when the platform
+// cannot tell.
+class ISpecialFolders {
+  public:
+    virtual ~ISpecialFolders() = default;
+    virtual std::string DesktopFolder() const = 0;   // without a trailing separator
+    virtual std::string DocumentsFolder() const = 0; // without a trailing separator
+};
