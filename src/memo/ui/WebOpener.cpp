@@ -1,5 +1,6 @@
 #include "memo/ui/WebOpener.h"
 
+#include "core/YorraClockIni.h"
 #include "memo/WebAddress.h"
 #include "platform/MessageBox.h"
 #include "platform/UrlOpener.h"
@@ -35,13 +36,12 @@ const QString kInvalidTemplateWarning =
 } // namespace
 
 TWebOpener::TWebOpener(IUrlOpener& urlOpener, IMessageBox& messageBox,
-                       std::function<void()> playClickSound)
-    : urlOpener_(urlOpener), messageBox_(messageBox), playClickSound_(std::move(playClickSound)) {}
+                       const TYorraClockIni& settings)
+    : urlOpener_(urlOpener), messageBox_(messageBox), settings_(settings) {}
 
 void TWebOpener::OpenUrl(QWidget* window, const QString& url, bool useAutomation) {
     QString address = QString::fromStdString(WebAddressToOpen(url.toStdString()));
-    if (playClickSound_)
-        playClickSound_();
+    settings_.PlaySoundFile(settings_.ClickWavFileName());
     TDisabledWhileOpening disabled(window);
     if (useAutomation)
         OpenUrlWithAutomation(address);

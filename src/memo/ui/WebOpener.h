@@ -1,19 +1,17 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 class IMessageBox;
 class IUrlOpener;
 class QWidget;
+class TYorraClockIni;
 
 // The web actions of the memo pad and of the main window's web menu: each opens an address
 // with the click sound, the calling window being disabled while the browser is asked.
 class TWebOpener {
   public:
-    // playClickSound plays the settings' click sound (it stays silent when sounds are off).
-    TWebOpener(IUrlOpener& urlOpener, IMessageBox& messageBox,
-               std::function<void()> playClickSound);
+    TWebOpener(IUrlOpener& urlOpener, IMessageBox& messageBox, const TYorraClockIni& settings);
 
     // Opens the address; useAutomation (the memo's "open in a new window" flag) asks for a new
     // browser window instead of the default handler.
@@ -34,5 +32,5 @@ class TWebOpener {
   private:
     IUrlOpener& urlOpener_;
     IMessageBox& messageBox_;
-    std::function<void()> playClickSound_;
+    const TYorraClockIni& settings_;
 };

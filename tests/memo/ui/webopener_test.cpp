@@ -1,7 +1,9 @@
+#include "core/YorraClockIni.h"
 #include "memo/ui/WebOpener.h"
 #include "platform/UrlOpener.h"
 
 #include "ScriptedMessageBox.h"
+#include "TempFolder.h"
 
 #include <QWidget>
 #include <QtTest>
@@ -31,6 +33,26 @@ class TFakeUrlOpener : public IUrlOpener {
     QStringList events;
     QList<bool> windowEnabled;
 };
+
+// Puts the sounds among the opener's events, so that their order shows.
+class TEventSoundDevice : public ISoundDevice {
+  public:
+    explicit TEventSoundDevice(TFakeUrlOpener& opener) : opener_(opener) {}
+    bool Play(const std::string& wavFile) override {
+        return opener_.Record("sound", QString::fromStdString(wavFile).section(u'/', -1));
+    }
+    void Stop() override {}
+
+  private:
+    TFakeUrlOpener& opener_;
+};
+
+// A program folder with the click sound in place.
+TempFolder& ProgramFolder() {
+    static TempFolder folder;
+    folder.Write("YorraPDAClick.wav", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
+    return folder;
+}
 
 } // namespace
 
@@ -63,7 +85,7 @@ class TWebOpenerTest : public QObject {
         QFETCH(bool, automation);
         QFETCH(QString, event);
         web.OpenUrl(&window, url, automation);
-        QCOMPARE(opener.events, QStringList({"click", event}));
+        QCOMPARE(opener.events, QStringList({"sound YorraPDAClick.wav", event}));
         QCOMPARE(opener.windowEnabled, QList<bool>({true, false}));
         QVERIFY(window.isEnabled());
     }
@@ -77,8 +99,8 @@ class TWebOpenerTest : public QObject {
     void searchWithTemplateFillsTheWord() {
         web.SearchWithTemplate(&window, "http://s.jp/?q=[検索文字列SJIS]&x=[検索文字列UTF8]", "あ",
                                false);
-        QCOMPARE(opener.events,
-                 QStringList({"click", "default http://s.jp/?q=%82%A0&x=[検索文字列UTF8]"}));
+        QCOMPARE(opener.events, QStringList({"sound YorraPDAClick.wav",
+                                             "default http://s.jp/?q=%82%A0&x=[検索文字列UTF8]"}));
         QVERIFY(box.shown.isEmpty());
     }
 
@@ -94,20 +116,19 @@ class TWebOpenerTest : public QObject {
 
     void searchWithinSiteOpensTheRequest() {
         web.SearchWithinSite(&window, "http://a.jp/wiki/", "b c", true);
-        QCOMPARE(
-            opener.events,
-            QStringList({"click", "new window http://www.google.co.jp/search?hl=ja&q=b+c "
-                                  "inurl:a.jp/wiki/&btnG=Google+%E6%A4%9C%E7%B4%A2&lr=lang_ja"}));
+        QCOMPARE(opener.events,
+                 QStringList({"sound YorraPDAClick.wav",
+                              "new window http://www.google.co.jp/search?hl=ja&q=b+c "
+                              "inurl:a.jp/wiki/&btnG=Google+%E6%A4%9C%E7%B4%A2&lr=lang_ja"}));
     }
 
   private:
     QWidget window;
     TFakeUrlOpener opener;
     TScriptedMessageBox box;
-    TWebOpener web{opener, box, [this] {
-                       opener.events << "click";
-                       opener.windowEnabled.push_back(window.isEnabled());
-                   }};
+    TEventSoundDevice sound{opener};
+    TYorraClockIni settings{ProgramFolder().Path(), sound};
+    TWebOpener web{opener, box, settings};
 };
 
 QTEST_MAIN(TWebOpenerTest)
