@@ -52,7 +52,7 @@ TSpan FootprintSpan(int d, double ratio, int sourceSize) {
 }
 
 std::uint8_t AverageByte(double sum, float area) {
-    const long double value = std::rintl(static_cast<long double>(sum) / area);
+    const long double value = std::rint(static_cast<long double>(sum) / area);
     return static_cast<std::uint8_t>(static_cast<long long>(value) & 0xFF);
 }
 
@@ -149,7 +149,7 @@ TMDBilinearPlan MakeBilinearPlan(int SW, int SH, int DW, int DH) {
     RequirePositive(SW, SH, "the source");
     RequirePositive(DW, DH, "the destination");
     auto step = [](int s, int d) {
-        return static_cast<std::uint32_t>(std::truncl(static_cast<long double>(s) * 65535 / d));
+        return static_cast<std::uint32_t>(std::trunc(static_cast<long double>(s) * 65535 / d));
     };
     TMDBilinearPlan plan;
     plan.XStep = step(SW, DW);

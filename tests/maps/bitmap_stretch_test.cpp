@@ -57,12 +57,12 @@ std::uint64_t Fnv1a(const TMDBitmap& b) {
 // The bilinear method written out pixel by pixel, byte by byte, as plainly as it is defined.
 TMDBitmap PlainBilinear(const TMDBitmap& s, int DW, int DH) {
     const int SW = s.Width(), SH = s.Height();
-    const auto xStep = static_cast<std::uint32_t>(std::truncl((long double)SW * 65535 / DW));
-    const auto yStep = static_cast<std::uint32_t>(std::truncl((long double)SH * 65535 / DH));
+    const auto xStep = static_cast<std::uint32_t>(std::trunc((long double)SW * 65535 / DW));
+    const auto yStep = static_cast<std::uint32_t>(std::trunc((long double)SH * 65535 / DH));
     const std::int64_t xSplit =
-        ((std::int64_t)(SW - 1) * (std::int64_t)std::truncl((long double)DW * 65535 / SW)) >> 16;
+        ((std::int64_t)(SW - 1) * (std::int64_t)std::trunc((long double)DW * 65535 / SW)) >> 16;
     const std::int64_t ySplit =
-        ((std::int64_t)(SH - 1) * (std::int64_t)std::truncl((long double)DH * 65535 / SH)) / 65535;
+        ((std::int64_t)(SH - 1) * (std::int64_t)std::trunc((long double)DH * 65535 / SH)) / 65535;
     TMDBitmap t(DW, DH, 32);
     for (int r = 0; r < DH; ++r) {
         int y0, y1;
