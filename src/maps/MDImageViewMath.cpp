@@ -98,7 +98,7 @@ TMDScrollPositions ScrollPositionsForCenter(const TMDViewGeometry& view, int x, 
 }
 
 int LayerToPicture(int value, int zoom, bool zoomedLayer) {
-    return zoomedLayer ? Trunc(value / (Real(zoom) / 100)) : value;
+    return zoomedLayer && zoom > 0 ? Trunc(value / (Real(zoom) / 100)) : value;
 }
 
 int ClampToLayer(int value, int layerSize) {
