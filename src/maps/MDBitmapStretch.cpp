@@ -163,26 +163,27 @@ TMDBilinearPlan MakeBilinearPlan(int SW, int SH, int DW, int DH) {
 void TMDBitmapStretch::BilinearResize(const TMDBitmap& Source, TMDBitmap& Target) {
     if (Target.BitsPerPixel() != 32)
         throw std::invalid_argument("resampling: the bilinear target must have 32 bits per pixel");
-    const TMDBitmap* source = &Source;
-    TMDBitmap converted;
-    if (Source.BitsPerPixel() != 32) {
-        converted = Source.ConvertedTo(32);
-        source = &converted;
-    }
-    const int SW = source->Width(), SH = source->Height();
+    const int SW = Source.Width(), SH = Source.Height();
     const int DW = Target.Width(), DH = Target.Height();
     const TMDBilinearPlan plan = MakeBilinearPlan(SW, SH, DW, DH);
     const std::vector<TColumnTap> taps = ColumnTaps(plan, SW, DW);
 
-    // A one-pixel-wide source row is widened to two equal pixels so every tap reads a pair.
-    std::uint8_t narrow[8];
+    // Rows are read in place when they are 32-bit and at least two pixels wide. Otherwise a row
+    // is first widened to 32 bits (the fourth byte 0, as in a converted copy), and a row of one
+    // pixel to two equal pixels, so that every tap reads a pair.
+    const bool inPlace = Source.BitsPerPixel() == 32 && SW > 1;
+    const int step = Source.BytesPerPixel();
+    std::vector<std::uint8_t> widened(inPlace ? 0 : static_cast<std::size_t>(std::max(SW, 2)) * 4);
     auto rowOf = [&](int y) -> const std::uint8_t* {
-        const std::uint8_t* row = source->ScanLine(y);
-        if (SW > 1)
+        const std::uint8_t* row = Source.ScanLine(y);
+        if (inPlace)
             return row;
-        std::copy(row, row + 4, narrow);
-        std::copy(row, row + 4, narrow + 4);
-        return narrow;
+        for (int x = 0; x < SW; ++x)
+            for (int k = 0; k < 4; ++k)
+                widened[x * 4 + k] = k < step ? row[x * step + k] : 0;
+        if (SW == 1)
+            std::copy(widened.begin(), widened.begin() + 4, widened.begin() + 4);
+        return widened.data();
     };
 
     const std::size_t count = static_cast<std::size_t>(DW) * 4;
@@ -229,35 +230,45 @@ TMDBitmap TMDBitmapStretch::AverageResize(const TMDBitmap& Source, int DstWidth,
     const auto rx = static_cast<double>(static_cast<long double>(W) / DstWidth);
     const auto ry = static_cast<double>(static_cast<long double>(H) / DstHeight);
 
-    const TMDBitmap src = Source.ConvertedTo(24);
+    // A 32-bit source is read in place, its fourth byte skipped, as its 24-bit copy would be.
+    const int step = Source.BytesPerPixel();
     TMDBitmap result(DstWidth, DstHeight, 24);
-
     std::vector<TSpan> columns;
     columns.reserve(DstWidth);
     for (int x = 0; x < DstWidth; ++x)
         columns.push_back(FootprintSpan(x, rx, W));
 
+    // The sums of a destination row, blue, green, red per pixel. Source rows are the outer
+    // loop so that neighbouring pixels' sums are independent chains the processor can overlap;
+    // each pixel still adds its source pixels row by row, left to right. A source row is first
+    // widened to 16-bit integers, which the floating-point unit loads directly.
+    std::vector<double> sums(static_cast<std::size_t>(DstWidth) * 3);
+    std::vector<std::int16_t> line(static_cast<std::size_t>(W) * 3);
     for (int y = 0; y < DstHeight; ++y) {
         const TSpan rows = FootprintSpan(y, ry, H);
-        std::uint8_t* out = result.ScanLine(y);
-        for (int x = 0; x < DstWidth; ++x, out += 3) {
-            const TSpan& cols = columns[x];
-            double sr = 0, sg = 0, sb = 0;
-            for (int i = rows.First; i <= rows.Last; ++i) {
-                const long double wy = rows.Weights[i - rows.First];
-                const std::uint8_t* p = src.ScanLine(i) + cols.First * 3;
+        std::fill(sums.begin(), sums.end(), 0.0);
+        for (int i = rows.First; i <= rows.Last; ++i) {
+            const long double wy = rows.Weights[i - rows.First];
+            const std::uint8_t* source = Source.ScanLine(i);
+            for (int x = 0; x < W; ++x)
+                for (int k = 0; k < 3; ++k)
+                    line[x * 3 + k] = source[x * step + k];
+            double* s = sums.data();
+            for (const TSpan& cols : columns) {
+                const std::int16_t* p = line.data() + static_cast<std::size_t>(cols.First) * 3;
                 const double* wx = cols.Weights.data();
                 for (int j = cols.First; j <= cols.Last; ++j, p += 3, ++wx) {
                     const long double w = *wx * wy;
-                    sr = static_cast<double>(sr + w * p[2]);
-                    sg = static_cast<double>(sg + w * p[1]);
-                    sb = static_cast<double>(sb + w * p[0]);
+                    s[2] = static_cast<double>(s[2] + w * p[2]);
+                    s[1] = static_cast<double>(s[1] + w * p[1]);
+                    s[0] = static_cast<double>(s[0] + w * p[0]);
                 }
+                s += 3;
             }
-            out[0] = AverageByte(sb, area);
-            out[1] = AverageByte(sg, area);
-            out[2] = AverageByte(sr, area);
         }
+        std::uint8_t* out = result.ScanLine(y);
+        for (std::size_t k = 0; k < sums.size(); ++k)
+            out[k] = AverageByte(sums[k], area);
     }
     return result;
 }
@@ -266,12 +277,9 @@ void TMDBitmapStretch::StretchBitmap(int DstWidth, int DstHeight, double SrcWidt
                                      const TMDBitmap& Source, TMDBitmap& Destination) {
     if (SrcWidth > kAverageLimit || SrcHeight > kAverageLimit || DstWidth > kAverageLimit ||
         DstHeight > kAverageLimit) {
-        sourceWork_ = Source.ConvertedTo(32);
-        targetWork_ = TMDBitmap(DstWidth, DstHeight, 32);
-        BilinearResize(sourceWork_, targetWork_);
-        Destination = targetWork_;
-        sourceWork_.SetSize(0, 0);
-        targetWork_.SetSize(0, 0);
+        TMDBitmap target(DstWidth, DstHeight, 32);
+        BilinearResize(Source, target);
+        Destination = std::move(target);
     } else {
         Destination = AverageResize(Source, DstWidth, DstHeight);
     }

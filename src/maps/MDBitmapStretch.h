@@ -17,7 +17,8 @@ struct TMDBilinearPlan {
 TMDBilinearPlan MakeBilinearPlan(int SW, int SH, int DW, int DH);
 
 // The one resampler of the program: an exact area average up to 1500 pixels in every direction,
-// a fixed-point bilinear method beyond that.
+// a fixed-point bilinear method beyond that. It holds no memory between calls: sources are read
+// in place (a row at a time widened where the depth differs), never copied whole.
 class TMDBitmapStretch {
   public:
     // Replaces Destination with Source resampled to DstWidth x DstHeight. Failures (an empty
@@ -27,7 +28,7 @@ class TMDBitmapStretch {
 
     // Every destination pixel the mean of the source area it covers; a new 24-bit bitmap.
     static TMDBitmap AverageResize(const TMDBitmap& Source, int DstWidth, int DstHeight);
-    // Fills the whole 32-bit Target from Source (read as 32 bits per pixel).
+    // Fills the whole 32-bit Target from Source, a 24-bit source read as if converted to 32.
     static void BilinearResize(const TMDBitmap& Source, TMDBitmap& Target);
 
     // The work bitmaps, empty between calls; exposed so callers can see no memory is held.
