@@ -395,6 +395,13 @@ bool TMDImageViewScrollBox::viewportEvent(QEvent* event) {
     return QAbstractScrollArea::viewportEvent(event);
 }
 
+void TMDImageViewScrollBox::changeEvent(QEvent* event) {
+    // The labels' default font is the view's font.
+    if (event->type() == QEvent::FontChange)
+        labelSettings_->SetDefaultFont(FromQFont(font(), {0, 0, 0}));
+    QAbstractScrollArea::changeEvent(event);
+}
+
 void TMDImageViewScrollBox::contextMenuEvent(QContextMenuEvent* event) {
     if (popupMenu_)
         popupMenu_->popup(event->globalPos());

@@ -46,6 +46,9 @@ class TMDImageViewScrollBoxTest : public QObject {
     void RectanglesAreClampedAndSmallOnesIgnored();
     void LoadsJpegAndBmpFilesAndRefusesDamagedOnes();
     void LinkingToItselfIsRefused();
+    void ScrollDragMovesThePictureWithTheMouse();
+    void ZoomingOutAndBackKeepsTheCentre();
+    void FitModeRefitsWhenTheBoxIsResized();
     void OverviewFollowsAndSteersTheLargeView();
     void GrabShowsPictureOverlaysAndBand();
 };
@@ -278,7 +281,11 @@ void TMDImageViewScrollBoxTest::GrabShowsPictureOverlaysAndBand() {
     view.SetImageZoom(50);
     view.GridSettings().Add("通常", 20, 20, 50, 50, {255, 0, 0});
     view.GridSettings().Select(0);
+    QFont viewFont = view.font();
+    viewFont.setPointSize(11);
+    view.setFont(viewFont);
     TMDFont font = view.LabelSettings().DefaultFont();
+    QCOMPARE(font.Size, 11);
     font.Size = 14;
     font.Color = {0, 0, 255};
     view.LabelSettings().Add(200, 150, "ダンバートン", font);
@@ -299,6 +306,70 @@ void TMDImageViewScrollBoxTest::GrabShowsPictureOverlaysAndBand() {
     QCOMPARE(layer.pixel(150, 20), BitmapToQImage(view.DisplayedGraphic()).pixel(150, 20));
     QTest::mouseRelease(view.ZoomedPicture(), Qt::LeftButton, {}, QPoint(120, 180));
     QCOMPARE(view.ZoomedPicture()->grab().toImage().pixel(60, 135), plain);
+}
+
+void TMDImageViewScrollBoxTest::ScrollDragMovesThePictureWithTheMouse() {
+    TMDImageViewScrollBox view;
+    view.show();
+    SetAvailable(view, 300, 200);
+    view.LoadImageBitmap(Gradient(1000, 800));
+    QCoreApplication::processEvents();
+    view.SetImageMouseTool(mtmMouseMove);
+    QCOMPARE(view.SourcePicture()->cursor().shape(), Qt::SizeAllCursor);
+    std::vector<TMDPoint> moves;
+    view.OnImageMouseMove = [&](TMDImageViewScrollBox*, Qt::KeyboardModifiers, int x, int y) {
+        moves.push_back({x, y});
+    };
+    QWidget* layer = view.SourcePicture();
+    QTest::mousePress(layer, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(layer, QPoint(60, 70));
+    // Dragging left and up by (40, 30) scrolls right and down by as much.
+    QCOMPARE(view.horizontalScrollBar()->value(), 40);
+    QCOMPARE(view.verticalScrollBar()->value(), 30);
+    QVERIFY(!moves.empty());
+    QCOMPARE(moves.back(), (TMDPoint{60, 70}));
+    QTest::mouseRelease(layer, Qt::LeftButton, {}, QPoint(60, 70));
+    const QPoint after = layer->pos();
+    QTest::mouseMove(layer, QPoint(10, 10));
+    QCOMPARE(layer->pos(), after);
+    QCOMPARE(view.OriginMarker()->pos(), QPoint(-40, -30));
+
+    // A load that keeps the scroll positions shows the same place of the new picture.
+    TempFolder folder;
+    SaveBmpFile(folder.Path() + "next.bmp", Gradient(1000, 800));
+    view.LoadImageFile(QString::fromStdString(folder.Path() + "next.bmp"), true);
+    QCOMPARE(view.horizontalScrollBar()->value(), 40);
+    QCOMPARE(view.verticalScrollBar()->value(), 30);
+}
+
+void TMDImageViewScrollBoxTest::ZoomingOutAndBackKeepsTheCentre() {
+    TMDImageViewScrollBox view;
+    view.show();
+    SetAvailable(view, 400, 300);
+    view.LoadImageBitmap(Gradient(1200, 900));
+    QCoreApplication::processEvents();
+    view.ScrollToCenter(700, 500);
+    const TMDPoint center = view.GetViewCenter();
+    const int x = view.horizontalScrollBar()->value(), y = view.verticalScrollBar()->value();
+    view.SetImageZoom(50);
+    QVERIFY(std::abs(view.GetViewCenter().X - center.X) <= 2);
+    QVERIFY(std::abs(view.GetViewCenter().Y - center.Y) <= 2);
+    view.SetImageZoom(100);
+    QVERIFY(std::abs(view.horizontalScrollBar()->value() - x) <= 2);
+    QVERIFY(std::abs(view.verticalScrollBar()->value() - y) <= 2);
+}
+
+void TMDImageViewScrollBoxTest::FitModeRefitsWhenTheBoxIsResized() {
+    TMDImageViewScrollBox view;
+    view.show();
+    SetAvailable(view, 500, 400);
+    view.SetImageZoomMode(izmWholeDisp);
+    view.LoadImageBitmap(Gradient(2000, 1000));
+    QCOMPARE(view.ImageZoom(), 25);
+    SetAvailable(view, 1000, 800);
+    QCOMPARE(view.ImageZoom(), 50);
+    QCOMPARE(view.ZoomedPicture()->size(), QSize(1000, 500));
+    QCOMPARE(view.ZoomedPicture()->pos(), QPoint(0, 150));
 }
 
 QTEST_MAIN(TMDImageViewScrollBoxTest)
