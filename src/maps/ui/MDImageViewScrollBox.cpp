@@ -413,11 +413,8 @@ void TMDImageViewScrollBox::LayerMousePress(TMDPictureLayer* layer, QMouseEvent*
     const TMDMouseActions actions =
         mouse_.Press(imageMouseTool_, LayerInfo(layer), p.X, p.Y, ScreenPosition(event),
                      {horizontalScrollBar()->value(), verticalScrollBar()->value()});
-    if (actions.SteerTo && synchro_ && loaded_ && !source_.Empty()) {
-        const TMDPoint target = SteerTarget(*actions.SteerTo, source_.Width(), source_.Height(),
-                                            synchro_->source_.Width(), synchro_->source_.Height());
-        synchro_->ScrollToCenter(target.X, target.Y);
-    }
+    if (actions.SteerTo)
+        Steer(*actions.SteerTo);
 }
 
 void TMDImageViewScrollBox::LayerMouseMove(TMDPictureLayer* layer, QMouseEvent* event) {
@@ -433,11 +430,8 @@ void TMDImageViewScrollBox::LayerMouseMove(TMDPictureLayer* layer, QMouseEvent* 
     }
     if (actions.DrawBand)
         layer->SetBand(actions.DrawBand);
-    if (actions.SteerTo && synchro_ && loaded_ && !source_.Empty()) {
-        const TMDPoint target = SteerTarget(*actions.SteerTo, source_.Width(), source_.Height(),
-                                            synchro_->source_.Width(), synchro_->source_.Height());
-        synchro_->ScrollToCenter(target.X, target.Y);
-    }
+    if (actions.SteerTo)
+        Steer(*actions.SteerTo);
 }
 
 void TMDImageViewScrollBox::LayerMouseRelease(TMDPictureLayer* layer, QMouseEvent* event) {
@@ -457,6 +451,14 @@ void TMDImageViewScrollBox::LayerMouseRelease(TMDPictureLayer* layer, QMouseEven
     }
     if (actions.Click && OnImageClick)
         OnImageClick(this, imageMouseTool_, actions.Click->X, actions.Click->Y);
+}
+
+void TMDImageViewScrollBox::Steer(TMDPoint point) {
+    if (!synchro_ || !loaded_ || source_.Empty())
+        return;
+    const TMDPoint target = SteerTarget(point, source_.Width(), source_.Height(),
+                                        synchro_->source_.Width(), synchro_->source_.Height());
+    synchro_->ScrollToCenter(target.X, target.Y);
 }
 
 void TMDImageViewScrollBox::SetSynchroMDImageViewScrollBox(TMDImageViewScrollBox* view) {

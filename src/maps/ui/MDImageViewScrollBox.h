@@ -130,6 +130,8 @@ class TMDImageViewScrollBox : public QAbstractScrollArea {
     void SynchroRegionChanged();
     void NotifyPictureChanged();
     void NotifyRegionChanged();
+    // Scrolls the large view to the point matching picture point `point` of this overview.
+    void Steer(TMDPoint point);
     void MarkRect(const TMDRect& rect);
     void ForgetMark();
     void Unlink();
