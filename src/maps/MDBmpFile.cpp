@@ -13,6 +13,7 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
+constexpr std::uint32_t kBitFields = 3;
 
 class TReader {
   public:
@@ -79,7 +80,11 @@ TMDBitmap DecodeBmp(std::string_view bytes, const std::string& name) {
     } else {
         in.Fail("unknown header size " + std::to_string(headerSize));
     }
-    if (compression != 0)
+    // Bit fields are accepted when they describe the plain blue, green, red byte order.
+    const bool plainFields = compression == kBitFields && bitCount == 32 &&
+                             in.U32(h + 40) == 0xFF0000 && in.U32(h + 44) == 0xFF00 &&
+                             in.U32(h + 48) == 0xFF;
+    if (compression != 0 && !plainFields)
         in.Fail("compressed pictures are not supported");
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
         in.Fail("unsupported depth " + std::to_string(bitCount));

@@ -64,6 +64,16 @@ TEST(MDPictureFilesBmp, ReadsTopDownThirtyTwoBitAndPalettes) {
                 for (int k = 0; k < 3; ++k)
                     bmp[54 + y * 8 + x * 4 + k] = static_cast<char>(p.ScanLine(y)[x * 3 + k]);
         EXPECT_EQ(DecodeBmp(bmp, "t"), p);
+        // The same pixels described by bit fields in blue, green, red order.
+        std::string fields = bmp.substr(0, 54) + std::string(12, '\0') + bmp.substr(54);
+        PutU32(fields, 10, 66);
+        PutU32(fields, 30, 3);
+        PutU32(fields, 54, 0xFF0000);
+        PutU32(fields, 58, 0xFF00);
+        PutU32(fields, 62, 0xFF);
+        EXPECT_EQ(DecodeBmp(fields, "f"), p);
+        PutU32(fields, 62, 0xFF000000);
+        EXPECT_THROW(DecodeBmp(fields, "f"), std::runtime_error);
     }
     // 1 bit per pixel, two colours, width 10 (row of 2 bytes padded to 4), bottom-up, 1 row.
     std::string mono(62 + 4, '\0');
