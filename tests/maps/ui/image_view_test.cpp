@@ -260,6 +260,8 @@ void TMDImageViewScrollBoxTest::OverviewFollowsAndSteersTheLargeView() {
     QVERIFY(mark.has_value());
     QCOMPARE(mark->Right, 200);
     QCOMPARE(mark->Bottom, 150);
+    QCoreApplication::processEvents();
+    window.grab().save("/tmp/issue9_overview.png");
 
     // A click in the middle of the overview centres the large view on its picture's middle.
     QTest::mousePress(overview->SourcePicture(), Qt::LeftButton, {}, QPoint(100, 75));
