@@ -306,7 +306,7 @@ void TClientDataSet::LoadFromBytes(std::string_view bytes, const std::string& so
 
 void TClientDataSet::Open(std::vector<TFieldDef> fields, std::vector<TRowValues> rows,
                           std::optional<std::int32_t> autoIncValue) {
-    Close();
+    Reset();
     SetFields(std::move(fields));
     // A counter below an ID in the file (a damaged file) would give that ID twice.
     std::int64_t counter = autoIncValue.value_or(1);
@@ -328,10 +328,12 @@ void TClientDataSet::Open(std::vector<TFieldDef> fields, std::vector<TRowValues>
         filter_.emplace(filterText_, FieldDefs());
     state_ = TDataSetState::Browse;
     RebuildView();
-    First();
+    SetPosition(0);
+    bof_ = true;
+    Notify(TDataSetEvent::Layout);
 }
 
-void TClientDataSet::Close() {
+void TClientDataSet::Reset() {
     state_ = TDataSetState::Inactive;
     rows_.clear();
     view_.clear();
@@ -343,6 +345,11 @@ void TClientDataSet::Close() {
     eof_ = bof_ = true;
     if (!fixedFields_.empty())
         SetFields(fixedFields_);
+}
+
+void TClientDataSet::Close() {
+    Reset();
+    Notify(TDataSetEvent::Layout);
 }
 
 std::string TClientDataSet::SaveToBytes() {
@@ -436,6 +443,7 @@ void TClientDataSet::SetIndexFieldNames(std::string_view names) {
         RebuildView();
         auto found = std::find(view_.begin(), view_.end(), current);
         SetPosition(found == view_.end() ? 0 : static_cast<std::size_t>(found - view_.begin()));
+        Notify(TDataSetEvent::Layout);
     }
 }
 
@@ -450,7 +458,9 @@ void TClientDataSet::SetFilter(std::string_view predicate) {
     filterText_ = predicate;
     if (Active() && filtered_) {
         RebuildView();
-        First();
+        SetPosition(0);
+        bof_ = true;
+        Notify(TDataSetEvent::Layout);
     }
 }
 
@@ -465,7 +475,9 @@ void TClientDataSet::SetFiltered(bool on) {
     filtered_ = on;
     if (Active()) {
         RebuildView();
-        First();
+        SetPosition(0);
+        bof_ = true;
+        Notify(TDataSetEvent::Layout);
     }
 }
 
@@ -532,12 +544,14 @@ void TClientDataSet::First() {
     CheckBrowse();
     SetPosition(0);
     bof_ = true;
+    Notify(TDataSetEvent::Scroll);
 }
 
 void TClientDataSet::Last() {
     CheckBrowse();
     SetPosition(view_.empty() ? 0 : view_.size() - 1);
     eof_ = true;
+    Notify(TDataSetEvent::Scroll);
 }
 
 void TClientDataSet::Next() {
@@ -545,6 +559,7 @@ void TClientDataSet::Next() {
     if (position_ + 1 < view_.size()) {
         ++position_;
         eof_ = bof_ = false;
+        Notify(TDataSetEvent::Scroll);
     } else {
         eof_ = true;
     }
@@ -555,6 +570,7 @@ void TClientDataSet::Prior() {
     if (position_ > 0 && !view_.empty()) {
         --position_;
         eof_ = bof_ = false;
+        Notify(TDataSetEvent::Scroll);
     } else {
         bof_ = true;
     }
@@ -569,6 +585,7 @@ int TClientDataSet::RecNo() const {
 void TClientDataSet::SetRecNo(int recNo) {
     CheckBrowse();
     SetPosition(recNo > 0 ? static_cast<std::size_t>(recNo - 1) : 0);
+    Notify(TDataSetEvent::Scroll);
 }
 
 bool TClientDataSet::Locate(std::string_view fieldName, const TFieldValue& value) {
@@ -579,6 +596,7 @@ bool TClientDataSet::Locate(std::string_view fieldName, const TFieldValue& value
         const TFieldValue& have = view_[i]->Values[field.Index()];
         if (have.index() == wanted.index() && CompareFieldValues(have, wanted) == 0) {
             SetPosition(i);
+            Notify(TDataSetEvent::Scroll);
             return true;
         }
     }
@@ -601,6 +619,7 @@ void TClientDataSet::SetCurrentValue(int field, TFieldValue value) {
     if (state_ != TDataSetState::Edit && state_ != TDataSetState::Insert)
         FailField(fields_[field]->FieldName(), "the table is not in edit mode");
     buffer_[field] = std::move(value);
+    Notify(TDataSetEvent::DataChange);
 }
 
 void TClientDataSet::Append() {
@@ -609,6 +628,7 @@ void TClientDataSet::Append() {
     buffer_.assign(fields_.size(), TFieldValue());
     state_ = TDataSetState::Insert;
     eof_ = bof_ = false;
+    Notify(TDataSetEvent::StateChange);
 }
 
 void TClientDataSet::Edit() {
@@ -619,6 +639,7 @@ void TClientDataSet::Edit() {
         return Append();
     buffer_ = view_[position_]->Values;
     state_ = TDataSetState::Edit;
+    Notify(TDataSetEvent::StateChange);
 }
 
 void TClientDataSet::Post() {
@@ -646,8 +667,11 @@ void TClientDataSet::Post() {
         row->Values = std::move(buffer_);
         state_ = TDataSetState::Browse;
         PlaceInView(row);
+    } else {
+        return;
     }
     buffer_.clear();
+    Notify(TDataSetEvent::DataChange);
 }
 
 void TClientDataSet::Cancel() {
@@ -655,6 +679,7 @@ void TClientDataSet::Cancel() {
         state_ = TDataSetState::Browse;
         buffer_.clear();
         SetPosition(position_);
+        Notify(TDataSetEvent::StateChange);
     }
 }
 
@@ -679,4 +704,32 @@ void TClientDataSet::Delete() {
     bool wasLast = position_ >= view_.size();
     SetPosition(position_);
     eof_ = eof_ || wasLast;
+    Notify(TDataSetEvent::DataChange);
+}
+
+int TClientDataSet::AddDataChangeHandler(TDataChangeHandler handler) {
+    handlers_.emplace_back(nextHandlerId_, std::move(handler));
+    return nextHandlerId_++;
+}
+
+void TClientDataSet::RemoveDataChangeHandler(int id) {
+    std::erase_if(handlers_, [id](const auto& entry) { return entry.first == id; });
+}
+
+void TClientDataSet::EnableControls() {
+    if (controlsDisabled_ > 0 && --controlsDisabled_ == 0 && changedWhileDisabled_) {
+        changedWhileDisabled_ = false;
+        Notify(TDataSetEvent::Layout);
+    }
+}
+
+void TClientDataSet::Notify(TDataSetEvent event) {
+    if (controlsDisabled_ > 0) {
+        changedWhileDisabled_ = true;
+        return;
+    }
+    // A handler may add or remove handlers.
+    const auto handlers = handlers_;
+    for (const auto& [id, handler] : handlers)
+        handler(event);
 }

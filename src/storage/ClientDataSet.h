@@ -4,6 +4,7 @@
 #include "storage/TableTypes.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -60,6 +61,14 @@ class TField {
 };
 
 enum class TDataSetState { Inactive, Browse, Edit, Insert };
+
+// What a data-aware control is told after a change of its table.
+enum class TDataSetEvent {
+    Layout,     // opened, closed, reloaded, re-ordered or re-filtered: read everything again
+    DataChange, // a value, a row or the set of rows changed
+    Scroll,     // another row became current
+    StateChange // Browse, Edit or Insert began
+};
 
 // An in-memory table with typed fields, kept whole in memory and stored whole as a data
 // packet file (storage/DataPacket.h).
@@ -157,6 +166,16 @@ class TClientDataSet {
     void Cancel();
     void Delete();
 
+    // Data-aware controls: handlers run after every change; while controls are disabled
+    // (counted, as walks over all rows do it) nothing is sent, and the last EnableControls sends
+    // one Layout if anything changed meanwhile.
+    using TDataChangeHandler = std::function<void(TDataSetEvent)>;
+    int AddDataChangeHandler(TDataChangeHandler handler); // gives an id for removal
+    void RemoveDataChangeHandler(int id);
+    void DisableControls() { ++controlsDisabled_; }
+    void EnableControls();
+    bool ControlsDisabled() const { return controlsDisabled_ > 0; }
+
   private:
     friend class TField;
     struct TRow;
@@ -165,6 +184,7 @@ class TClientDataSet {
     void SetCurrentValue(int field, TFieldValue value);
     void Open(std::vector<TFieldDef> fields, std::vector<TRowValues> rows,
               std::optional<std::int32_t> autoIncValue);
+    void Reset(); // Close without telling the controls
     void SetFields(std::vector<TFieldDef> defs);
     void CheckFixedFields(const std::vector<TFieldDef>& defs, const std::string& sourceName) const;
     void CheckActive() const;
@@ -197,4 +217,10 @@ class TClientDataSet {
     bool eof_ = true;
     bool bof_ = true;
     TRowValues buffer_; // the row being edited or inserted
+
+    void Notify(TDataSetEvent event);
+    std::vector<std::pair<int, TDataChangeHandler>> handlers_;
+    int nextHandlerId_ = 1;
+    int controlsDisabled_ = 0;
+    bool changedWhileDisabled_ = false;
 };

@@ -63,10 +63,6 @@ bool TDataBaseConversion::Prepare(const std::string& currentFile, const std::str
     Old.LoadFromFile(oldFile);
     New.LoadFromFile(defaultFile);
     OldDefault.LoadFromFile(oldDefaultFile);
-    for (TClientDataSet* table : {&Old, &New, &OldDefault}) {
-        table->SetFiltered(false);
-        table->SetIndexFieldNames("");
-    }
     DropUnchangedDefaultRows(skipFields);
     return true;
 }

@@ -279,3 +279,39 @@ TEST(TableEngine, ReadsAChangeLogWrittenInAnotherOrder) {
         EXPECT_THROW(table.LoadFromBytes(bad, "bad.xml"), std::runtime_error) << log;
     }
 }
+
+TEST(TableEngine, TellsDataAwareControlsWhatChangedUnlessTheyAreDisabled) {
+    TClientDataSet table;
+    std::vector<TDataSetEvent> events;
+    int id = table.AddDataChangeHandler([&](TDataSetEvent e) { events.push_back(e); });
+    MakeMemoTable(table);
+    Add(table, "a", "x");
+    Add(table, "b", "y");
+    using E = TDataSetEvent;
+    // Opening; then per row: Append, two values set, Post.
+    EXPECT_EQ(events, (std::vector<E>{E::Layout, E::StateChange, E::DataChange, E::DataChange,
+                                      E::DataChange, E::StateChange, E::DataChange, E::DataChange,
+                                      E::DataChange}));
+    events.clear();
+    table.First();
+    table.Next();
+    table.Next(); // already at the end: nothing moves
+    EXPECT_EQ(events, (std::vector<E>{E::Scroll, E::Scroll}));
+
+    events.clear();
+    table.DisableControls();
+    table.DisableControls();
+    for (table.First(); !table.Eof(); table.Next()) {
+        table.Edit();
+        table.FieldByName("FilterCheck").SetAsBoolean(true);
+        table.Post();
+    }
+    table.EnableControls();
+    EXPECT_TRUE(events.empty());
+    table.EnableControls();
+    EXPECT_EQ(events, (std::vector<E>{E::Layout}));
+
+    table.RemoveDataChangeHandler(id);
+    table.First();
+    EXPECT_EQ(events.size(), 1u);
+}
