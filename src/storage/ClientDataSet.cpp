@@ -323,9 +323,14 @@ void TClientDataSet::Open(std::vector<TFieldDef> fields, std::vector<TRowValues>
     }
     autoIncValue_ = static_cast<std::int32_t>(
         std::min<std::int64_t>(counter, std::numeric_limits<std::int32_t>::max()));
-    indexFields_ = ResolveIndex(indexFieldNames_);
-    if (filtered_ && !filterText_.empty())
-        filter_.emplace(filterText_, FieldDefs());
+    try {
+        indexFields_ = ResolveIndex(indexFieldNames_);
+        if (filtered_ && !filterText_.empty())
+            filter_.emplace(filterText_, FieldDefs());
+    } catch (...) {
+        Reset();
+        throw;
+    }
     state_ = TDataSetState::Browse;
     RebuildView();
     SetPosition(0);

@@ -77,7 +77,9 @@ enum class TDataSetEvent {
 // RecordCount counts — is the rows that pass the filter (when Filtered) ordered by
 // IndexFieldNames: ascending by the first field, then the next; a null comes before every
 // value, false before true, texts compare by their bytes (UTF-8) and rows that tie keep their
-// stored order. Without index fields the view is in stored order.
+// stored order. Without index fields the view is in stored order. Filter (grammar in
+// storage/TableFilter.h) and IndexFieldNames may be set while the table is closed; they apply
+// when it opens.
 //
 // The first AutoInc field (every table of the program has one, "ID") takes its values from a
 // counter when a new row is posted; the counter only grows and is saved as AUTOINCVALUE, so an
@@ -134,7 +136,8 @@ class TClientDataSet {
     // Field names separated by ";"; "" for stored order. Throws for an unknown field.
     void SetIndexFieldNames(std::string_view names);
     const std::string& Filter() const { return filterText_; }
-    // Throws for a predicate that does not parse (the previous filter stays).
+    // Throws for a predicate that does not parse (the previous filter stays); the predicate is
+    // parsed when it takes effect: here while Filtered, else by SetFiltered(true) or opening.
     void SetFilter(std::string_view predicate);
     bool Filtered() const { return filtered_; }
     void SetFiltered(bool on);

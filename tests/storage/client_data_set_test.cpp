@@ -127,6 +127,19 @@ TEST(TableEngine, FilterShowsMatchingRowsButSaveWritesThemAll) {
     table.Post();
     EXPECT_EQ(VisibleIds(table), (std::vector<int>{3, 5}));
 
+    // Order and filter set on a closed table apply when it opens; a name the file lacks fails
+    // the load.
+    TClientDataSet closed;
+    closed.SetIndexFieldNames("MemoGroup");
+    closed.SetFilter("MemoGroup >= 'b'");
+    closed.SetFiltered(true);
+    closed.LoadFromBytes(table.SaveToBytes(), "f.xml");
+    EXPECT_EQ(VisibleIds(closed), (std::vector<int>{2, 3, 4}));
+    closed.Close();
+    closed.SetIndexFieldNames("Nothing");
+    EXPECT_THROW(closed.LoadFromBytes(table.SaveToBytes(), "f.xml"), std::runtime_error);
+    EXPECT_FALSE(closed.Active());
+
     EXPECT_THROW(table.SetFilter("FilterCheck = "), std::runtime_error);
     EXPECT_EQ(table.Filter(), "FilterCheck = True ");
     table.SetFiltered(false);
