@@ -82,15 +82,16 @@ std::string FitWidth(std::string text, int width) {
 }
 
 // The value in the form a field of the given type holds.
-TFieldValue ConvertTo(const TFieldDef& def, const TFieldValue& value) {
+// (width: the most cp932 bytes of a String, 0 for no limit)
+TFieldValue ConvertTo(TFieldType type, int width, const std::string& name,
+                      const TFieldValue& value) {
     if (IsNullValue(value))
         return value;
-    const std::string& name = def.Name;
     const auto* integer = std::get_if<std::int32_t>(&value);
     const auto* boolean = std::get_if<bool>(&value);
     const auto* text = std::get_if<std::string>(&value);
     const auto* real = std::get_if<double>(&value);
-    switch (def.DataType) {
+    switch (type) {
     case TFieldType::AutoInc:
     case TFieldType::Integer:
         if (integer)
@@ -106,7 +107,7 @@ TFieldValue ConvertTo(const TFieldDef& def, const TFieldValue& value) {
                              : integer ? std::to_string(*integer)
                              : real    ? NumberText(*real)
                                        : std::string(*boolean ? "True" : "False");
-        return def.DataType == TFieldType::String ? FitWidth(std::move(result), def.Size) : result;
+        return type == TFieldType::String ? FitWidth(std::move(result), width) : result;
     }
     case TFieldType::Boolean:
         if (boolean)
@@ -148,28 +149,30 @@ std::string TField::AsString() const {
     const TFieldValue& value = Value();
     if (IsNullValue(value))
         return {};
-    return std::get<std::string>(ConvertTo(StringFieldDef(def_.Name, 0), value));
+    if (const auto* text = std::get_if<std::string>(&value))
+        return *text;
+    return std::get<std::string>(ConvertTo(TFieldType::Memo, 0, def_.Name, value));
 }
 
 std::int32_t TField::AsInteger() const {
     const TFieldValue& value = Value();
     if (IsNullValue(value))
         return 0;
-    return std::get<std::int32_t>(ConvertTo(IntegerFieldDef(def_.Name), value));
+    return std::get<std::int32_t>(ConvertTo(TFieldType::Integer, 0, def_.Name, value));
 }
 
 bool TField::AsBoolean() const {
     const TFieldValue& value = Value();
     if (IsNullValue(value))
         return false;
-    return std::get<bool>(ConvertTo(BooleanFieldDef(def_.Name), value));
+    return std::get<bool>(ConvertTo(TFieldType::Boolean, 0, def_.Name, value));
 }
 
 double TField::AsFloat() const {
     const TFieldValue& value = Value();
     if (IsNullValue(value))
         return 0;
-    return std::get<double>(ConvertTo({def_.Name, TFieldType::Float}, value));
+    return std::get<double>(ConvertTo(TFieldType::Float, 0, def_.Name, value));
 }
 
 void TField::SetAsString(std::string_view value) {
@@ -194,7 +197,7 @@ void TField::Assign(const TField& other) {
 void TField::SetValue(const TFieldValue& value) {
     if (ReadOnly())
         FailField(def_.Name, "cannot be modified");
-    dataSet_->SetCurrentValue(index_, ConvertTo(def_, value));
+    dataSet_->SetCurrentValue(index_, ConvertTo(def_.DataType, def_.Size, def_.Name, value));
 }
 
 // ---- TClientDataSet ----
@@ -596,7 +599,8 @@ void TClientDataSet::SetRecNo(int recNo) {
 bool TClientDataSet::Locate(std::string_view fieldName, const TFieldValue& value) {
     CheckBrowse();
     const TField& field = FieldByName(fieldName);
-    TFieldValue wanted = ConvertTo(field.Def(), value);
+    const TFieldDef& def = field.Def();
+    TFieldValue wanted = ConvertTo(def.DataType, def.Size, def.Name, value);
     for (std::size_t i = 0; i < view_.size(); ++i) {
         const TFieldValue& have = view_[i]->Values[field.Index()];
         if (have.index() == wanted.index() && CompareFieldValues(have, wanted) == 0) {
