@@ -311,8 +311,9 @@ void TClientDataSet::Open(std::vector<TFieldDef> fields, std::vector<TRowValues>
                           std::optional<std::int32_t> autoIncValue) {
     Reset();
     SetFields(std::move(fields));
-    // A counter below an ID in the file (a damaged file) would give that ID twice.
-    std::int64_t counter = autoIncValue.value_or(1);
+    // A counter below an ID in the file (a damaged file) would give that ID twice; IDs start
+    // at 1, since 0 stands for "no row" where IDs are passed around.
+    std::int64_t counter = std::max<std::int64_t>(autoIncValue.value_or(1), 1);
     rows_.reserve(rows.size());
     for (TRowValues& values : rows) {
         values.resize(fields_.size());
@@ -399,6 +400,8 @@ std::string TClientDataSet::SaveToBytes() {
 }
 
 void TClientDataSet::SaveToFile(const std::string& path) {
+    if (!Active())
+        throw std::runtime_error(path + ": the table is not open");
     WriteFileAtomic(path, SaveToBytes());
 }
 
@@ -461,7 +464,7 @@ void TClientDataSet::SetFilter(std::string_view predicate) {
         if (predicate.empty())
             filter_.reset();
         else
-            filter_.emplace(predicate, FieldDefs());
+            filter_ = TTableFilter(predicate, FieldDefs()); // parsed before the old one goes
     }
     filterText_ = predicate;
     if (Active() && filtered_) {

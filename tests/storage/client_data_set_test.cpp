@@ -142,8 +142,10 @@ TEST(TableEngine, FilterShowsMatchingRowsButSaveWritesThemAll) {
 
     EXPECT_THROW(table.SetFilter("FilterCheck = "), std::runtime_error);
     EXPECT_EQ(table.Filter(), "FilterCheck = True ");
+    Add(table, "still filtered", "v");
+    EXPECT_EQ(VisibleIds(table), (std::vector<int>{3, 5}));
     table.SetFiltered(false);
-    EXPECT_EQ(table.RecordCount(), 5);
+    EXPECT_EQ(table.RecordCount(), 6);
 }
 
 TEST(TableEngine, DeleteWhileWalkingVisitsEveryRowOnce) {
