@@ -82,15 +82,16 @@ std::string FitWidth(std::string text, int width) {
 }
 
 // The value in the form a field of the given type holds.
-TFieldValue ConvertTo(const TFieldDef& def, const TFieldValue& value) {
+// (width: the most cp932 bytes of a String, 0 for no limit)
+TFieldValue ConvertTo(TFieldType type, int width, const std::string& name,
+                      const TFieldValue& value) {
     if (IsNullValue(value))
         return value;
-    const std::string& name = def.Name;
     const auto* integer = std::get_if<std::int32_t>(&value);
     const auto* boolean = std::get_if<bool>(&value);
     const auto* text = std::get_if<std::string>(&value);
     const auto* real = std::get_if<double>(&value);
-    switch (def.DataType) {
+    switch (type) {
     case TFieldType::AutoInc:
     case TFieldType::Integer:
         if (integer)
@@ -106,7 +107,7 @@ TFieldValue ConvertTo(const TFieldDef& def, const TFieldValue& value) {
                              : integer ? std::to_string(*integer)
                              : real    ? NumberText(*real)
                                        : std::string(*boolean ? "True" : "False");
-        return def.DataType == TFieldType::String ? FitWidth(std::move(result), def.Size) : result;
+        return type == TFieldType::String ? FitWidth(std::move(result), width) : result;
     }
     case TFieldType::Boolean:
         if (boolean)
@@ -148,28 +149,30 @@ std::string TField::AsString() const {
     const TFieldValue& value = Value();
     if (IsNullValue(value))
         return {};
-    return std::get<std::string>(ConvertTo(StringFieldDef(def_.Name, 0), value));
+    if (const auto* text = std::get_if<std::string>(&value))
+        return *text;
+    return std::get<std::string>(ConvertTo(TFieldType::Memo, 0, def_.Name, value));
 }
 
 std::int32_t TField::AsInteger() const {
     const TFieldValue& value = Value();
     if (IsNullValue(value))
         return 0;
-    return std::get<std::int32_t>(ConvertTo(IntegerFieldDef(def_.Name), value));
+    return std::get<std::int32_t>(ConvertTo(TFieldType::Integer, 0, def_.Name, value));
 }
 
 bool TField::AsBoolean() const {
     const TFieldValue& value = Value();
     if (IsNullValue(value))
         return false;
-    return std::get<bool>(ConvertTo(BooleanFieldDef(def_.Name), value));
+    return std::get<bool>(ConvertTo(TFieldType::Boolean, 0, def_.Name, value));
 }
 
 double TField::AsFloat() const {
     const TFieldValue& value = Value();
     if (IsNullValue(value))
         return 0;
-    return std::get<double>(ConvertTo({def_.Name, TFieldType::Float}, value));
+    return std::get<double>(ConvertTo(TFieldType::Float, 0, def_.Name, value));
 }
 
 void TField::SetAsString(std::string_view value) {
@@ -194,7 +197,7 @@ void TField::Assign(const TField& other) {
 void TField::SetValue(const TFieldValue& value) {
     if (ReadOnly())
         FailField(def_.Name, "cannot be modified");
-    dataSet_->SetCurrentValue(index_, ConvertTo(def_, value));
+    dataSet_->SetCurrentValue(index_, ConvertTo(def_.DataType, def_.Size, def_.Name, value));
 }
 
 // ---- TClientDataSet ----
@@ -306,10 +309,11 @@ void TClientDataSet::LoadFromBytes(std::string_view bytes, const std::string& so
 
 void TClientDataSet::Open(std::vector<TFieldDef> fields, std::vector<TRowValues> rows,
                           std::optional<std::int32_t> autoIncValue) {
-    Close();
+    Reset();
     SetFields(std::move(fields));
-    // A counter below an ID in the file (a damaged file) would give that ID twice.
-    std::int64_t counter = autoIncValue.value_or(1);
+    // A counter below an ID in the file (a damaged file) would give that ID twice; IDs start
+    // at 1, since 0 stands for "no row" where IDs are passed around.
+    std::int64_t counter = std::max<std::int64_t>(autoIncValue.value_or(1), 1);
     rows_.reserve(rows.size());
     for (TRowValues& values : rows) {
         values.resize(fields_.size());
@@ -323,15 +327,22 @@ void TClientDataSet::Open(std::vector<TFieldDef> fields, std::vector<TRowValues>
     }
     autoIncValue_ = static_cast<std::int32_t>(
         std::min<std::int64_t>(counter, std::numeric_limits<std::int32_t>::max()));
-    indexFields_ = ResolveIndex(indexFieldNames_);
-    if (filtered_ && !filterText_.empty())
-        filter_.emplace(filterText_, FieldDefs());
+    try {
+        indexFields_ = ResolveIndex(indexFieldNames_);
+        if (filtered_ && !filterText_.empty())
+            filter_.emplace(filterText_, FieldDefs());
+    } catch (...) {
+        Reset();
+        throw;
+    }
     state_ = TDataSetState::Browse;
     RebuildView();
-    First();
+    SetPosition(0);
+    bof_ = true;
+    Notify(TDataSetEvent::Layout);
 }
 
-void TClientDataSet::Close() {
+void TClientDataSet::Reset() {
     state_ = TDataSetState::Inactive;
     rows_.clear();
     view_.clear();
@@ -343,6 +354,11 @@ void TClientDataSet::Close() {
     eof_ = bof_ = true;
     if (!fixedFields_.empty())
         SetFields(fixedFields_);
+}
+
+void TClientDataSet::Close() {
+    Reset();
+    Notify(TDataSetEvent::Layout);
 }
 
 std::string TClientDataSet::SaveToBytes() {
@@ -384,6 +400,8 @@ std::string TClientDataSet::SaveToBytes() {
 }
 
 void TClientDataSet::SaveToFile(const std::string& path) {
+    if (!Active())
+        throw std::runtime_error(path + ": the table is not open");
     WriteFileAtomic(path, SaveToBytes());
 }
 
@@ -436,6 +454,7 @@ void TClientDataSet::SetIndexFieldNames(std::string_view names) {
         RebuildView();
         auto found = std::find(view_.begin(), view_.end(), current);
         SetPosition(found == view_.end() ? 0 : static_cast<std::size_t>(found - view_.begin()));
+        Notify(TDataSetEvent::Layout);
     }
 }
 
@@ -445,12 +464,14 @@ void TClientDataSet::SetFilter(std::string_view predicate) {
         if (predicate.empty())
             filter_.reset();
         else
-            filter_.emplace(predicate, FieldDefs());
+            filter_ = TTableFilter(predicate, FieldDefs()); // parsed before the old one goes
     }
     filterText_ = predicate;
     if (Active() && filtered_) {
         RebuildView();
-        First();
+        SetPosition(0);
+        bof_ = true;
+        Notify(TDataSetEvent::Layout);
     }
 }
 
@@ -465,7 +486,9 @@ void TClientDataSet::SetFiltered(bool on) {
     filtered_ = on;
     if (Active()) {
         RebuildView();
-        First();
+        SetPosition(0);
+        bof_ = true;
+        Notify(TDataSetEvent::Layout);
     }
 }
 
@@ -532,12 +555,14 @@ void TClientDataSet::First() {
     CheckBrowse();
     SetPosition(0);
     bof_ = true;
+    Notify(TDataSetEvent::Scroll);
 }
 
 void TClientDataSet::Last() {
     CheckBrowse();
     SetPosition(view_.empty() ? 0 : view_.size() - 1);
     eof_ = true;
+    Notify(TDataSetEvent::Scroll);
 }
 
 void TClientDataSet::Next() {
@@ -545,6 +570,7 @@ void TClientDataSet::Next() {
     if (position_ + 1 < view_.size()) {
         ++position_;
         eof_ = bof_ = false;
+        Notify(TDataSetEvent::Scroll);
     } else {
         eof_ = true;
     }
@@ -555,6 +581,7 @@ void TClientDataSet::Prior() {
     if (position_ > 0 && !view_.empty()) {
         --position_;
         eof_ = bof_ = false;
+        Notify(TDataSetEvent::Scroll);
     } else {
         bof_ = true;
     }
@@ -569,16 +596,19 @@ int TClientDataSet::RecNo() const {
 void TClientDataSet::SetRecNo(int recNo) {
     CheckBrowse();
     SetPosition(recNo > 0 ? static_cast<std::size_t>(recNo - 1) : 0);
+    Notify(TDataSetEvent::Scroll);
 }
 
 bool TClientDataSet::Locate(std::string_view fieldName, const TFieldValue& value) {
     CheckBrowse();
     const TField& field = FieldByName(fieldName);
-    TFieldValue wanted = ConvertTo(field.Def(), value);
+    const TFieldDef& def = field.Def();
+    TFieldValue wanted = ConvertTo(def.DataType, def.Size, def.Name, value);
     for (std::size_t i = 0; i < view_.size(); ++i) {
         const TFieldValue& have = view_[i]->Values[field.Index()];
         if (have.index() == wanted.index() && CompareFieldValues(have, wanted) == 0) {
             SetPosition(i);
+            Notify(TDataSetEvent::Scroll);
             return true;
         }
     }
@@ -601,6 +631,7 @@ void TClientDataSet::SetCurrentValue(int field, TFieldValue value) {
     if (state_ != TDataSetState::Edit && state_ != TDataSetState::Insert)
         FailField(fields_[field]->FieldName(), "the table is not in edit mode");
     buffer_[field] = std::move(value);
+    Notify(TDataSetEvent::DataChange);
 }
 
 void TClientDataSet::Append() {
@@ -609,6 +640,7 @@ void TClientDataSet::Append() {
     buffer_.assign(fields_.size(), TFieldValue());
     state_ = TDataSetState::Insert;
     eof_ = bof_ = false;
+    Notify(TDataSetEvent::StateChange);
 }
 
 void TClientDataSet::Edit() {
@@ -619,6 +651,7 @@ void TClientDataSet::Edit() {
         return Append();
     buffer_ = view_[position_]->Values;
     state_ = TDataSetState::Edit;
+    Notify(TDataSetEvent::StateChange);
 }
 
 void TClientDataSet::Post() {
@@ -646,8 +679,11 @@ void TClientDataSet::Post() {
         row->Values = std::move(buffer_);
         state_ = TDataSetState::Browse;
         PlaceInView(row);
+    } else {
+        return;
     }
     buffer_.clear();
+    Notify(TDataSetEvent::DataChange);
 }
 
 void TClientDataSet::Cancel() {
@@ -655,6 +691,7 @@ void TClientDataSet::Cancel() {
         state_ = TDataSetState::Browse;
         buffer_.clear();
         SetPosition(position_);
+        Notify(TDataSetEvent::StateChange);
     }
 }
 
@@ -679,4 +716,32 @@ void TClientDataSet::Delete() {
     bool wasLast = position_ >= view_.size();
     SetPosition(position_);
     eof_ = eof_ || wasLast;
+    Notify(TDataSetEvent::DataChange);
+}
+
+int TClientDataSet::AddDataChangeHandler(TDataChangeHandler handler) {
+    handlers_.emplace_back(nextHandlerId_, std::move(handler));
+    return nextHandlerId_++;
+}
+
+void TClientDataSet::RemoveDataChangeHandler(int id) {
+    std::erase_if(handlers_, [id](const auto& entry) { return entry.first == id; });
+}
+
+void TClientDataSet::EnableControls() {
+    if (controlsDisabled_ > 0 && --controlsDisabled_ == 0 && changedWhileDisabled_) {
+        changedWhileDisabled_ = false;
+        Notify(TDataSetEvent::Layout);
+    }
+}
+
+void TClientDataSet::Notify(TDataSetEvent event) {
+    if (controlsDisabled_ > 0) {
+        changedWhileDisabled_ = true;
+        return;
+    }
+    // A handler may add or remove handlers.
+    const auto handlers = handlers_;
+    for (const auto& [id, handler] : handlers)
+        handler(event);
 }

@@ -4,6 +4,7 @@
 #include "storage/TableTypes.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,6 +62,14 @@ class TField {
 
 enum class TDataSetState { Inactive, Browse, Edit, Insert };
 
+// What a data-aware control is told after a change of its table.
+enum class TDataSetEvent {
+    Layout,     // opened, closed, reloaded, re-ordered or re-filtered: read everything again
+    DataChange, // a value, a row or the set of rows changed
+    Scroll,     // another row became current
+    StateChange // Browse, Edit or Insert began
+};
+
 // An in-memory table with typed fields, kept whole in memory and stored whole as a data
 // packet file (storage/DataPacket.h).
 //
@@ -68,7 +77,9 @@ enum class TDataSetState { Inactive, Browse, Edit, Insert };
 // RecordCount counts — is the rows that pass the filter (when Filtered) ordered by
 // IndexFieldNames: ascending by the first field, then the next; a null comes before every
 // value, false before true, texts compare by their bytes (UTF-8) and rows that tie keep their
-// stored order. Without index fields the view is in stored order.
+// stored order. Without index fields the view is in stored order. Filter (grammar in
+// storage/TableFilter.h) and IndexFieldNames may be set while the table is closed; they apply
+// when it opens.
 //
 // The first AutoInc field (every table of the program has one, "ID") takes its values from a
 // counter when a new row is posted; the counter only grows and is saved as AUTOINCVALUE, so an
@@ -125,7 +136,8 @@ class TClientDataSet {
     // Field names separated by ";"; "" for stored order. Throws for an unknown field.
     void SetIndexFieldNames(std::string_view names);
     const std::string& Filter() const { return filterText_; }
-    // Throws for a predicate that does not parse (the previous filter stays).
+    // Throws for a predicate that does not parse (the previous filter stays); the predicate is
+    // parsed when it takes effect: here while Filtered, else by SetFiltered(true) or opening.
     void SetFilter(std::string_view predicate);
     bool Filtered() const { return filtered_; }
     void SetFiltered(bool on);
@@ -157,6 +169,16 @@ class TClientDataSet {
     void Cancel();
     void Delete();
 
+    // Data-aware controls: handlers run after every change; while controls are disabled
+    // (counted, as walks over all rows do it) nothing is sent, and the last EnableControls sends
+    // one Layout if anything changed meanwhile.
+    using TDataChangeHandler = std::function<void(TDataSetEvent)>;
+    int AddDataChangeHandler(TDataChangeHandler handler); // gives an id for removal
+    void RemoveDataChangeHandler(int id);
+    void DisableControls() { ++controlsDisabled_; }
+    void EnableControls();
+    bool ControlsDisabled() const { return controlsDisabled_ > 0; }
+
   private:
     friend class TField;
     struct TRow;
@@ -165,6 +187,7 @@ class TClientDataSet {
     void SetCurrentValue(int field, TFieldValue value);
     void Open(std::vector<TFieldDef> fields, std::vector<TRowValues> rows,
               std::optional<std::int32_t> autoIncValue);
+    void Reset(); // Close without telling the controls
     void SetFields(std::vector<TFieldDef> defs);
     void CheckFixedFields(const std::vector<TFieldDef>& defs, const std::string& sourceName) const;
     void CheckActive() const;
@@ -197,4 +220,10 @@ class TClientDataSet {
     bool eof_ = true;
     bool bof_ = true;
     TRowValues buffer_; // the row being edited or inserted
+
+    void Notify(TDataSetEvent event);
+    std::vector<std::pair<int, TDataChangeHandler>> handlers_;
+    int nextHandlerId_ = 1;
+    int controlsDisabled_ = 0;
+    bool changedWhileDisabled_ = false;
 };

@@ -398,6 +398,8 @@ TDataPacket ParseDataPacket(std::string_view bytes) {
                 reader.SkipContent("FIELD");
         }
     }
+    if (packet.Fields.empty())
+        reader.Fail("no fields declared");
     reader.ExpectStart(tag, "PARAMS");
     ParseParams(reader, tag, packet);
     if (!tag.Empty)

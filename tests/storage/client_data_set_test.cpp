@@ -127,10 +127,25 @@ TEST(TableEngine, FilterShowsMatchingRowsButSaveWritesThemAll) {
     table.Post();
     EXPECT_EQ(VisibleIds(table), (std::vector<int>{3, 5}));
 
+    // Order and filter set on a closed table apply when it opens; a name the file lacks fails
+    // the load.
+    TClientDataSet closed;
+    closed.SetIndexFieldNames("MemoGroup");
+    closed.SetFilter("MemoGroup >= 'b'");
+    closed.SetFiltered(true);
+    closed.LoadFromBytes(table.SaveToBytes(), "f.xml");
+    EXPECT_EQ(VisibleIds(closed), (std::vector<int>{2, 3, 4}));
+    closed.Close();
+    closed.SetIndexFieldNames("Nothing");
+    EXPECT_THROW(closed.LoadFromBytes(table.SaveToBytes(), "f.xml"), std::runtime_error);
+    EXPECT_FALSE(closed.Active());
+
     EXPECT_THROW(table.SetFilter("FilterCheck = "), std::runtime_error);
     EXPECT_EQ(table.Filter(), "FilterCheck = True ");
+    Add(table, "still filtered", "v");
+    EXPECT_EQ(VisibleIds(table), (std::vector<int>{3, 5}));
     table.SetFiltered(false);
-    EXPECT_EQ(table.RecordCount(), 5);
+    EXPECT_EQ(table.RecordCount(), 6);
 }
 
 TEST(TableEngine, DeleteWhileWalkingVisitsEveryRowOnce) {
@@ -278,4 +293,40 @@ TEST(TableEngine, ReadsAChangeLogWrittenInAnotherOrder) {
         bad.replace(bad.find("4 0 4 2 1 8 3 0 4 3 0 2"), 23, log);
         EXPECT_THROW(table.LoadFromBytes(bad, "bad.xml"), std::runtime_error) << log;
     }
+}
+
+TEST(TableEngine, TellsDataAwareControlsWhatChangedUnlessTheyAreDisabled) {
+    TClientDataSet table;
+    std::vector<TDataSetEvent> events;
+    int id = table.AddDataChangeHandler([&](TDataSetEvent e) { events.push_back(e); });
+    MakeMemoTable(table);
+    Add(table, "a", "x");
+    Add(table, "b", "y");
+    using E = TDataSetEvent;
+    // Opening; then per row: Append, two values set, Post.
+    EXPECT_EQ(events, (std::vector<E>{E::Layout, E::StateChange, E::DataChange, E::DataChange,
+                                      E::DataChange, E::StateChange, E::DataChange, E::DataChange,
+                                      E::DataChange}));
+    events.clear();
+    table.First();
+    table.Next();
+    table.Next(); // already at the end: nothing moves
+    EXPECT_EQ(events, (std::vector<E>{E::Scroll, E::Scroll}));
+
+    events.clear();
+    table.DisableControls();
+    table.DisableControls();
+    for (table.First(); !table.Eof(); table.Next()) {
+        table.Edit();
+        table.FieldByName("FilterCheck").SetAsBoolean(true);
+        table.Post();
+    }
+    table.EnableControls();
+    EXPECT_TRUE(events.empty());
+    table.EnableControls();
+    EXPECT_EQ(events, (std::vector<E>{E::Layout}));
+
+    table.RemoveDataChangeHandler(id);
+    table.First();
+    EXPECT_EQ(events.size(), 1u);
 }

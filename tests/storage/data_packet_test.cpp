@@ -44,12 +44,12 @@ const std::string Metadata =
 TEST(TableFile, WritesTheLayoutByteForByte) {
     TClientDataSet table;
     MakeTable(table);
-    AddRow(table, 6, "表\\<&>\"'\t", "A\r\nB", true);
+    AddRow(table, 6, "表\\<&>\"'\t¥", "A\r\nB", true);
     AddRow(table, -12, std::nullopt, "", false);
     table.MergeChangeLog();
     const std::string expected =
         Declaration + Metadata + "<PARAMS AUTOINCVALUE=\"3\"/></METADATA><ROWDATA>" +
-        "<ROW ID=\"1\" Hour=\"6\" Area=\"\x95\x5C&#092;&lt;&amp;&gt;&quot;&apos;&#009;\" "
+        "<ROW ID=\"1\" Hour=\"6\" Area=\"\x95\x5C&#092;&lt;&amp;&gt;&quot;&apos;&#009;&#092;\" "
         "Memo=\"A&#013;&#010;B\" CheckVisible=\"TRUE\"/>"
         "<ROW ID=\"2\" Hour=\"-12\" Memo=\"\" CheckVisible=\"FALSE\"/>"
         "</ROWDATA></DATAPACKET>";
