@@ -52,10 +52,14 @@ bool TDataBaseConversion::Prepare(const std::string& currentFile, const std::str
     if (FileExists(currentFile) || !FileExists(defaultFile))
         return false;
     if (oldFile.empty()) {
-        // Nothing to carry over: the current file is the shipped default as it is.
+        // Nothing to carry over: the current file is the shipped default as it is. A failed copy
+        // goes unreported here; the table's window reports the missing file when it loads it.
         std::optional<std::string> bytes = ReadFileBytes(defaultFile);
-        if (bytes && !FileExists(currentFile))
-            WriteFileAtomic(currentFile, *bytes);
+        try {
+            if (bytes)
+                WriteFileAtomic(currentFile, *bytes);
+        } catch (const std::runtime_error&) {
+        }
         return false;
     }
     if (!FileExists(oldDefaultFile))

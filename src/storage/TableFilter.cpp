@@ -116,6 +116,8 @@ class TFilterParser {
 
     std::unique_ptr<TNode> Join(TNode::TKind kind, std::unique_ptr<TNode> left,
                                 std::unique_ptr<TNode> right) {
+        if (++joins_ > MaxJoins) // a chain of AND/OR is evaluated recursively, too
+            Fail("too many conditions");
         auto node = std::make_unique<TNode>();
         node->Kind = kind;
         node->Left = std::move(left);
@@ -138,6 +140,15 @@ class TFilterParser {
     }
 
     std::unique_ptr<TNode> ParseNot() {
+        // Nesting is bounded so that no predicate can exhaust the stack.
+        if (++depth_ > MaxDepth)
+            Fail("nested too deeply");
+        auto node = ParseNested();
+        --depth_;
+        return node;
+    }
+
+    std::unique_ptr<TNode> ParseNested() {
         if (Keyword("NOT"))
             return Join(TNode::TKind::Not, ParseNot(), nullptr);
         SkipSpace();
@@ -321,8 +332,12 @@ class TFilterParser {
         return result;
     }
 
+    static constexpr int MaxDepth = 100;
+    static constexpr int MaxJoins = 1000;
     std::string_view s_;
     std::size_t p_ = 0;
+    int depth_ = 0;
+    int joins_ = 0;
     const std::vector<TFieldDef>& fields_;
 };
 

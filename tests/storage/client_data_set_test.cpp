@@ -78,6 +78,14 @@ TEST(TableEngine, IndexOrdersNullsFirstAndKeepsStoredOrderForTies) {
     Add(table, "a", std::nullopt); // 6
     table.SetIndexFieldNames("MemoGroup;MapAreaName");
     EXPECT_EQ(VisibleIds(table), (std::vector<int>{2, 4, 6, 3, 5, 1}));
+    EXPECT_EQ(table.ViewValue(2, 0), TFieldValue(6)); // without moving the cursor
+    EXPECT_TRUE(table.Eof());
+    table.Prior();
+    EXPECT_EQ(table.FieldByName("ID").AsInteger(), 5);
+    table.First();
+    table.Prior();
+    EXPECT_TRUE(table.Bof());
+    EXPECT_EQ(table.RecNo(), 1);
 
     // An edit that changes the order moves the row; the cursor follows it.
     table.Locate("ID", 1);

@@ -75,9 +75,14 @@ TEST(TableFile, RoundTripKeepsEveryTypeAndTellsNullFromEmpty) {
     MakeTable(table);
     AddRow(table, 2147483647, "ｱ表~\\", "一行目\r\n二行目\t\"'&<>", true);
     AddRow(table, -2147483647 - 1, "", std::nullopt, std::nullopt);
-    AddRow(table, std::nullopt, std::nullopt, "", false);
+    AddRow(table, std::nullopt, "cleared below", "", false);
+    table.Edit();
+    table.FieldByName("Area").Clear();
+    table.Post();
     table.MergeChangeLog();
     table.SaveToFile(path);
+    EXPECT_NE(ReadFileBytes(path)->find("<ROW ID=\"3\" Memo=\"\" CheckVisible=\"FALSE\"/>"),
+              std::string::npos);
 
     TClientDataSet loaded;
     loaded.LoadFromFile(path);

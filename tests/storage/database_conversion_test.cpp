@@ -224,9 +224,9 @@ TEST_F(DataBaseConversion, FriendsExpandOnePersonIntoOneRowPerCharacter) {
 
     EXPECT_EQ(ReadRows(Path("YorraPDAAddres4.xml"), {"ID", "Name", "MainName", "Guild",
                                                      "ServerName", "FreeMemo", "FilterCheck"}),
-              (std::vector<std::string>{"1|shipped|shipped|-|-|-|-", "2|A|A|||m\r\n\r\nあだ名1:x\r\n|-",
-                                        "3|C|A|||m\r\n\r\nあだ名1:x\r\n|-",
-                                        "4|||g||連絡先2:mail /  / n\r\n|-"}));
+              (std::vector<std::string>{
+                  "1|shipped|shipped|-|-|-|-", "2|A|A|||m\r\n\r\nあだ名1:x\r\n|-",
+                  "3|C|A|||m\r\n\r\nあだ名1:x\r\n|-", "4|||g||連絡先2:mail /  / n\r\n|-"}));
 }
 
 TEST_F(DataBaseConversion, MissingDefaultsSkipOnlyTheirTableAndLeaveNoCurrentFile) {

@@ -12,6 +12,13 @@ const std::string Schedule =
     "(Area = 'ダンバートン' OR Area IS NULL OR Area = '') AND ((AllMinMin1 <= 300 AND "
     "AllMinMax1 >= 300)) AND CheckVisible = True ";
 
+std::string Repeat(const std::string& text, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i)
+        result += text;
+    return result;
+}
+
 } // namespace
 
 TEST(TableFilterPredicate, EvaluatesTheProgramsPredicates) {
@@ -63,6 +70,9 @@ TEST(TableFilterPredicate, BadPredicatesAreErrorsQuotingTheText) {
         {"ID = %0:d ", "expected a field or a value"},
         {"5 IS NULL", "IS NULL needs a field"},
         {"ID = 5x", "bad number"},
+        {Repeat("(", 5000) + "ID = 1" + Repeat(")", 5000), "nested too deeply"},
+        {Repeat("NOT ", 300) + "ID = 1", "nested too deeply"},
+        {Repeat("ID = 1 OR ", 2000) + "ID = 1", "too many conditions"},
     };
     for (const auto& [predicate, reason] : cases) {
         try {
