@@ -1,56 +1,69 @@
+#include "app/ui/YorraClockMainForm.h"
+#include "core/SharedFlags.h"
+#include "core/SystemClock.h"
 #include "core/YorraClockIni.h"
-#include "core/YorraTime.h"
 #include "platform/ApplicationIcon.h"
 #include "platform/MessageBox.h"
 #include "platform/QtSoundDevice.h"
 #include "platform/SingleInstance.h"
-#include "core/SystemClock.h"
 #include "platform/TerminationSignals.h"
+#include "platform/XdgSpecialFolders.h"
+#include "schedule/RotationList.h"
 #include "storage/YorraClockPathAndFile.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLabel>
-#include <QTimer>
+#include <iostream>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("よらぴぃーでーえー"));
+    const QString title = QStringLiteral("よらぴぃーでーえー");
     const std::string folder = TYorraClockPathAndFile::GetProgramFolder();
-    QApplication::setWindowIcon(ApplicationIcon(folder));
-    TQtSoundDevice sound;
-    TYorraClockIni ini(folder, sound);
     TQtMessageBox messages;
+    TQtSoundDevice sound;
+    TXdgSpecialFolders specialFolders;
+    TSystemClock clock;
+
+    // The program-wide objects, in their order.
+    std::optional<TYorraClockIni> ini;
+    try {
+        ini.emplace(folder, sound);
+    } catch (const std::exception& e) {
+        messages.Show(nullptr, QString::fromStdString(e.what()), TMsgType::Error, TMsgButtons::Ok);
+        return 1;
+    }
+    TYorraClockPathAndFile paths(folder, specialFolders);
+    TYorraClockEditedCheck editedCheck;
+    TYorraClockFormVisible formVisible;
 
     // One copy per executable file name; a copy under another name runs beside it.
     TSingleInstanceLock instance(
         QFileInfo(QApplication::applicationFilePath()).fileName().toStdString());
     if (!instance.Acquired()) {
-        messages.Show(nullptr, QStringLiteral("よらぴぃーでーえーは既に起動中です"),
-                      TMsgType::Error, TMsgButtons::Ok);
+        const QString text = QStringLiteral("よらぴぃーでーえーは既に起動中です");
+        std::cerr << text.toStdString() << std::endl;
+        messages.Show(nullptr, text, TMsgType::Information, TMsgButtons::Ok);
         return 0;
     }
-    TSystemClock clock;
+    QApplication::setApplicationName(title);
+    QApplication::setApplicationDisplayName(title);
+    QApplication::setWindowIcon(ApplicationIcon(folder));
 
-    QLabel label;
-    label.setWindowTitle(QApplication::applicationName());
-    label.setAlignment(Qt::AlignCenter);
-    label.setMinimumSize(257, 57);
-    QFont font = label.font();
-    font.setPixelSize(21);
-    font.setBold(true);
-    label.setFont(font);
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        const TYorraTimeInfo t = ComputeYorraTime(clock.Now(), ini.PlusYooraMin());
-        const QString text = QString::fromLatin1(t.ClockText().data(), 5);
-        if (label.text() != text)
-            label.setText(text);
-    });
-    timer.start(50);
+    // The rotations the main window looks up; their editing windows come later.
+    TRotationList moonGate(paths.GetMoonGateFileName(), MoonGateRotation);
+    TRotationList price(paths.GetPriceFileName(), PriceRotation);
+
+    TYorraClockMainForm mainForm(
+        {*ini, paths, editedCheck, formVisible, clock, messages, moonGate, price, {}});
+
+    // SIGTERM, SIGINT and the end of the desktop session close the program in order.
     TTerminationSignals termination;
-    QObject::connect(&termination, &TTerminationSignals::terminationRequested, &label,
+    QObject::connect(&termination, &TTerminationSignals::terminationRequested, &mainForm,
                      &QWidget::close);
-    label.show();
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
+                     [&mainForm] { mainForm.close(); });
+
+    mainForm.show();
     return app.exec();
 }
