@@ -12,6 +12,7 @@
 #include "storage/AtomicFile.h"
 #include "storage/ClientDataSet.h"
 #include "storage/Cp932.h"
+#include "storage/DataBaseConversion.h"
 #include "storage/IniFile.h"
 #include "storage/YorraClockPathAndFile.h"
 
@@ -411,3 +412,41 @@ TEST_F(ShippedData, SoundsAreShortPcmWavesAndTheAlarmsDiffer) {
 }
 
 } // namespace
+
+TEST_F(ShippedData, AUsersOlderScheduleConvertsEndToEnd) {
+    TempFolder user;
+    fs::copy(Folder(), user.Path(), fs::copy_options::recursive);
+    // The user ran the earlier version: its shipped rows plus one entry of their own.
+    TClientDataSet older;
+    older.LoadFromFile(user.Path() + "OldDefaultDB/YorraPDA12.xml");
+    const int shippedRows = older.RecordCount();
+    older.Append();
+    older.FieldByName("Hour").SetAsInteger(21);
+    older.FieldByName("Minutes").SetAsInteger(15);
+    older.FieldByName("StartHour").SetAsFloat(0.5);
+    older.FieldByName("EndHour").SetAsFloat(2);
+    older.FieldByName("Area").SetAsString("ダンバートン");
+    older.FieldByName("Place").SetAsString("私の用事");
+    older.FieldByName("CheckVisible").SetAsBoolean(true);
+    older.FieldByName("AlarmName").SetAsString("ユーザーアラーム");
+    older.Post();
+    older.SaveToFile(user.Path() + "YorraPDA12.xml");
+    ASSERT_GT(shippedRows, 0);
+
+    TYorraClockPathAndFile paths(user.Path(), noFolders_);
+    TDataBaseConversion(paths).ConvertScheduleTable();
+
+    TClientDataSet current(ScheduleTableFields());
+    current.LoadFromFile(paths.GetScheduleFileName());
+    TClientDataSet shipped;
+    shipped.LoadFromFile(paths.GetScheduleDefaultFileName());
+    ASSERT_EQ(current.RecordCount(), shipped.RecordCount() + 1); // the old shipped rows are gone
+    current.Last();
+    EXPECT_EQ(current.FieldByName("Place").AsString(), "私の用事");
+    EXPECT_EQ(current.FieldByName("Hour").AsInteger(), 21);
+    EXPECT_EQ(current.FieldByName("StartHour2").AsInteger(), 0);
+    EXPECT_EQ(current.FieldByName("StartMinutes").AsInteger(), 30);
+    EXPECT_EQ(current.FieldByName("EndHour2").AsInteger(), 2);
+    EXPECT_FALSE(current.FieldByName("SystemCheck").AsBoolean());
+    EXPECT_EQ(current.FieldByName("AlarmName").AsString(), "ユーザーアラーム");
+}
