@@ -19,12 +19,6 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
     return text;
 }
 
-std::optional<std::int32_t> OptionalInteger(const TField& field) {
-    if (field.IsNull())
-        return std::nullopt;
-    return field.AsInteger();
-}
-
 bool Within(int m, std::int32_t min, std::int32_t max) {
     return min <= m && m <= max;
 }
@@ -87,20 +81,13 @@ void TDueListEngine::RebuildViewTable(const std::string& storedArea, std::int32_
     TField& memo = table.FieldByName("Memo");
     TField& checkVisible = table.FieldByName("CheckVisible");
     TField& alarmName = table.FieldByName("AlarmName");
-    TField& startHour2 = table.FieldByName("StartHour2");
-    TField& startMinutes = table.FieldByName("StartMinutes");
-    TField& endHour2 = table.FieldByName("EndHour2");
-    TField& endMinutes = table.FieldByName("EndMinutes");
     for (table.First(); !table.Eof(); table.Next()) {
-        TScheduleEntryTimes times{OptionalInteger(hour),       OptionalInteger(minutes),
-                                  OptionalInteger(startHour2), OptionalInteger(startMinutes),
-                                  OptionalInteger(endHour2),   OptionalInteger(endMinutes)};
         TDueEntry entry;
         entry.Id = id.AsInteger();
         entry.Area = area.AsString();
         entry.AnyArea = entry.Area.empty();
         entry.CheckVisible = !checkVisible.IsNull() && checkVisible.AsBoolean();
-        entry.Windows = ComputeScheduleWindows(times, before, after);
+        entry.Windows = ComputeScheduleWindows(CurrentScheduleEntryTimes(table), before, after);
         char head[64];
         std::snprintf(head, sizeof head, "%.2d:%.2d - %.2d:%.2d", hour.AsInteger(),
                       minutes.AsInteger(), entry.Windows.AllMinMax2 / 60,

@@ -98,17 +98,17 @@ TScheduleWindows ComputeScheduleWindows(const TScheduleEntryTimes& entry,
     return w;
 }
 
+TScheduleEntryTimes CurrentScheduleEntryTimes(TClientDataSet& table) {
+    return {Read(table.FieldByName("Hour")),       Read(table.FieldByName("Minutes")),
+            Read(table.FieldByName("StartHour2")), Read(table.FieldByName("StartMinutes")),
+            Read(table.FieldByName("EndHour2")),   Read(table.FieldByName("EndMinutes"))};
+}
+
 void StoreScheduleWindows(TClientDataSet& table, double startYooraHour,
                           std::int32_t startYooraMinutes, double endYooraHour,
                           std::int32_t endYooraMinutes) {
     const std::int32_t before = DefaultIntervalMinutes(startYooraHour, startYooraMinutes);
     const std::int32_t after = DefaultIntervalMinutes(endYooraHour, endYooraMinutes);
-    TField& hour = table.FieldByName("Hour");
-    TField& minutes = table.FieldByName("Minutes");
-    TField& startHour = table.FieldByName("StartHour2");
-    TField& startMinutes = table.FieldByName("StartMinutes");
-    TField& endHour = table.FieldByName("EndHour2");
-    TField& endMinutes = table.FieldByName("EndMinutes");
     const std::pair<TField*, std::int32_t TScheduleWindows::*> targets[] = {
         {&table.FieldByName("AllMinMin1"), &TScheduleWindows::AllMinMin1},
         {&table.FieldByName("AllMinMax1"), &TScheduleWindows::AllMinMax1},
@@ -120,9 +120,7 @@ void StoreScheduleWindows(TClientDataSet& table, double startYooraHour,
         {&table.FieldByName("JustAllMinMax2"), &TScheduleWindows::JustAllMinMax2}};
     for (table.First(); !table.Eof(); table.Next()) {
         TScheduleWindows windows =
-            ComputeScheduleWindows({Read(hour), Read(minutes), Read(startHour), Read(startMinutes),
-                                    Read(endHour), Read(endMinutes)},
-                                   before, after);
+            ComputeScheduleWindows(CurrentScheduleEntryTimes(table), before, after);
         table.Edit();
         for (const auto& [field, member] : targets)
             field->SetAsInteger(windows.*member);

@@ -49,6 +49,9 @@ std::int32_t DefaultIntervalMinutes(double hours, std::int32_t minutes);
 TScheduleWindows ComputeScheduleWindows(const TScheduleEntryTimes& entry,
                                         std::int32_t defaultBefore, std::int32_t defaultAfter);
 
+// The times of the table's current row.
+TScheduleEntryTimes CurrentScheduleEntryTimes(TClientDataSet& table);
+
 // Recomputes and stores the eight window fields of every row of the table (edit and post each,
 // in the current view), with the default intervals from the settings "StartYooraHour",
 // "StartYooraMinutes", "EndYooraHour" and "EndYooraMinutes". Leaves the first row current.
