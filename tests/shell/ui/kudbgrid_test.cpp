@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -117,6 +118,7 @@ class KuDBGridTest : public QObject {
     void badValueIsReportedAndTheRowKept();
     void stripesFollowTheFilteredView();
     void titleHeightAndLayout();
+    void groupTitleCentresOverTheVisibleColumnsOfItsRun();
     void ctrlDeleteIsSwallowedOrAsks();
     void wheelMovesOneRecord();
     void doubleClickEvents();
@@ -260,6 +262,30 @@ void KuDBGridTest::titleHeightAndLayout() {
                              f.grid->SetTitleLayout({QStringLiteral("0,two,x")}));
     QCOMPARE(f.grid->TitleLayout(), layout);
     QCOMPARE(f.grid->TitleGroups().size(), std::size_t(2));
+}
+
+void KuDBGridTest::groupTitleCentresOverTheVisibleColumnsOfItsRun() {
+    TGridFixture f;
+    f.grid->SetTitleHeight(32);
+    f.grid->SetTitleLayout({QString::fromUtf8("0,3,場所")});
+    f.grid->resize(260, 200);
+    f.grid->horizontalScrollBar()->setValue(1); // the run's first column scrolls out of sight
+    auto* header = f.grid->horizontalHeader();
+    QCOMPARE(header->sectionViewportPosition(1), 0);
+    const int runRight = header->sectionViewportPosition(2) + header->sectionSize(2) - 1;
+    const QImage image = header->viewport()->grab().toImage();
+    // The caption's ink, inside the group rectangle's border.
+    int inkLeft = image.width(), inkRight = -1;
+    for (int y = 2; y < 16 - 3; ++y)
+        for (int x = 3; x < runRight - 3; ++x)
+            if (image.pixelColor(x, y).lightness() < 100) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+    QVERIFY(inkRight > inkLeft);
+    QVERIFY2(qAbs((inkLeft + inkRight) / 2 - runRight / 2) <= 3,
+             qPrintable(
+                 QStringLiteral("ink %1..%2, run 0..%3").arg(inkLeft).arg(inkRight).arg(runRight)));
 }
 
 void KuDBGridTest::ctrlDeleteIsSwallowedOrAsks() {
