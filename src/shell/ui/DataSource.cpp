@@ -54,6 +54,7 @@ void TDataSource::Post() {
     emit UpdateData();
     dataSet_->Post();
     modified_ = false;
+    emit AfterPost();
     Notify(before, nullptr);
 }
 

@@ -43,6 +43,8 @@ class TDataSource : public QObject {
     void DataChange(TField* field);
     void StateChange();
     void UpdateData();
+    // A pending edit was stored (before the controls hear of the new state).
+    void AfterPost();
 
   private:
     void Notify(TDataSetState before, TField* field);

@@ -40,6 +40,9 @@ TKuDBGrid::TKuDBGrid(QWidget* parent)
     SetColor(color_);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TKuDBGrid::OnTopLeftChanged);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TKuDBGrid::OnTopLeftChanged);
+    dragTimer_.setInterval(100);
+    connect(&dragTimer_, &QTimer::timeout, this, &TKuDBGrid::DragTimerTimer);
+    verticalHeader()->viewport()->installEventFilter(this);
     connect(header_, &QHeaderView::sectionDoubleClicked, this, [this](int column) {
         emit OnTitleDblClick(column);
         emit OnDblClick();
@@ -94,7 +97,8 @@ void TKuDBGrid::SetDataSource(TDataSource* value) {
     dataSource_ = value;
     if (dataSource_) {
         connect(dataSource_, &TDataSource::DataChange, this, &TKuDBGrid::DataChanged);
-        connect(dataSource_, &TDataSource::StateChange, viewport(), qOverload<>(&QWidget::update));
+        connect(dataSource_, &TDataSource::StateChange, this, &TKuDBGrid::StateChanged);
+        connect(dataSource_, &TDataSource::AfterPost, this, &TKuDBGrid::AfterPost);
         connect(dataSource_, &QObject::destroyed, this, [this] { model_->Reset(); });
     }
     selectedRows_.clear();
@@ -249,7 +253,19 @@ void TKuDBGrid::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (HasOption(TDBGridOption::dgMultiSelect) && currentIndex().isValid())
+        MultiSelectKey(key, event->modifiers());
     QTableView::keyPressEvent(event);
+}
+
+void TKuDBGrid::MultiSelectKey(int key, Qt::KeyboardModifiers modifiers) {
+    const bool upDown = key == Qt::Key_Up || key == Qt::Key_Down;
+    const bool moving = upDown || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+                        key == Qt::Key_Home || key == Qt::Key_End;
+    if (upDown && (modifiers & Qt::ShiftModifier))
+        ToggleRowSelected(currentIndex().row()); // the row passed
+    else if (moving && !OptionsKu().Contains(TDBGridOptionKu::dgxKeyNoCancelMultiSelect))
+        ClearSelectedRows();
 }
 
 void TKuDBGrid::DeleteCurrentRecord() {
@@ -366,6 +382,9 @@ void TKuDBGrid::currentChanged(const QModelIndex& current, const QModelIndex& pr
 
 void TKuDBGrid::DataChanged(TField* field) {
     const int rows = model_->rowCount();
+    if (field && !copyingEdit_ && dataSource_->State() == TDataSetState::Edit &&
+        OptionsKu().Contains(TDBGridOptionKu::dgxEditMultiSelect))
+        fieldEditLists_.Add(field->FieldName(), field->Value());
     if (field) {
         model_->RefreshRow(currentIndex().row());
         return;
@@ -375,6 +394,146 @@ void TKuDBGrid::DataChanged(TField* field) {
         selectedRows_.clear();
     SyncCurrentRow();
     viewport()->update();
+}
+
+void TKuDBGrid::StateChanged() {
+    viewport()->update();
+    const TDataSetState state = dataSource_->State();
+    if (!copyingEdit_ && state != TDataSetState::Edit && state != TDataSetState::Insert)
+        fieldEditLists_.Clear(); // posted and copied, or cancelled
+}
+
+void TKuDBGrid::AfterPost() {
+    if (!copyingEdit_ && !fieldEditLists_.Empty() && !selectedRows_.empty() &&
+        HasOption(TDBGridOption::dgMultiSelect) &&
+        OptionsKu().Contains(TDBGridOptionKu::dgxEditMultiSelect))
+        CopyEditToSelectedRows();
+}
+
+void TKuDBGrid::CopyEditToSelectedRows() {
+    TClientDataSet& table = *dataSource_->DataSet();
+    // Rows are found again by their ID, since the filter is off while the edit is copied.
+    const TField* id = nullptr;
+    for (int i = 0; i < table.FieldCount() && !id; ++i)
+        if (table.Fields(i).DataType() == TFieldType::AutoInc)
+            id = &table.Fields(i);
+    if (!id)
+        return;
+    std::vector<TFieldValue> rows;
+    for (int row : selectedRows_)
+        if (row < table.RecordCount())
+            rows.push_back(table.ViewValue(row, id->Index()));
+    const TFieldValue current = id->Value();
+    const int screenRow = currentIndex().row() - rowAt(0);
+    const int count = static_cast<int>(rows.size());
+    const bool filtered = table.Filtered();
+
+    copyingEdit_ = true;
+    emit OnStartEditMultiSelect();
+    try {
+        table.SetFiltered(false);
+        for (int n = 1; n <= count; ++n) {
+            if (!table.Locate(id->FieldName(), rows[static_cast<std::size_t>(n - 1)]))
+                continue;
+            for (const TFieldEditValue& item : fieldEditLists_.Items()) {
+                table.Edit();
+                TField& field = table.FieldByName(item.FieldName);
+                field.SetValue(item.Value);
+                emit OnDataChangeEditMultiSelect(&field, n, count);
+                table.Post();
+            }
+        }
+    } catch (const std::exception& e) {
+        table.Cancel();
+        ReportError(ErrorText(e));
+    }
+    table.SetFiltered(filtered);
+    emit OnEndEditMultiSelect();
+    fieldEditLists_.Clear();
+    table.Locate(id->FieldName(), current);
+    copyingEdit_ = false;
+    dataSource_->DataSetChanged();
+    verticalScrollBar()->setValue(std::max(0, currentIndex().row() - screenRow));
+}
+
+bool TKuDBGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == verticalHeader()->viewport() && IndicatorMouse(event))
+        return true;
+    return QTableView::eventFilter(watched, event);
+}
+
+bool TKuDBGrid::IndicatorMouse(QEvent* event) {
+    if (!OptionsKu().Contains(TDBGridOptionKu::dgxDragMultiSelect) || !dataSource_ ||
+        !dataSource_->Active())
+        return false;
+    const auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (!mouse)
+        return false;
+    const int y = mouse->position().toPoint().y();
+    try {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const int row = rowAt(y);
+            if (row < 0 || mouse->button() != Qt::LeftButton)
+                return false;
+            dragging_ = true;
+            UpdateRealEditing();
+            dataSource_->SetRecNo(row + 1);
+            ToggleRowSelected(row);
+            return true;
+        }
+        case QEvent::MouseMove: {
+            if (!dragging_)
+                return false;
+            const int target = rowAt(y);
+            if (y < 0 || target < 0) {
+                // Above or below the rows: the timer keeps stepping.
+                dragDirection_ = y < 0 ? -1 : 1;
+                dragTimer_.start();
+                return true;
+            }
+            dragTimer_.stop();
+            for (int row = currentIndex().row(); row != target; row = currentIndex().row()) {
+                DragStep(target > row ? 1 : -1);
+                if (currentIndex().row() == row)
+                    break; // could not move
+            }
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            if (!dragging_)
+                return false;
+            dragging_ = false;
+            dragTimer_.stop();
+            UpdateRealEditing();
+            return true;
+        default:
+            return false;
+        }
+    } catch (const std::exception& e) {
+        ReportError(ErrorText(e));
+        return true;
+    }
+}
+
+void TKuDBGrid::DragStep(int direction) {
+    const int before = currentIndex().row();
+    dataSource_->MoveBy(direction);
+    if (currentIndex().row() != before)
+        ToggleRowSelected(currentIndex().row());
+}
+
+void TKuDBGrid::DragTimerTimer() {
+    if (!dragging_ || !dataSource_ || !dataSource_->Active()) {
+        dragTimer_.stop();
+        return;
+    }
+    try {
+        DragStep(dragDirection_);
+    } catch (const std::exception& e) {
+        dragTimer_.stop();
+        ReportError(ErrorText(e));
+    }
 }
 
 void TKuDBGrid::SyncCurrentRow() {
@@ -430,7 +589,8 @@ void TKuDBGrid::ApplyTitleHeight() {
 }
 
 void TKuDBGrid::UpdateRealEditing() {
-    const bool real = !readOnly_ && options_.RealEditing(IsCheckBoxColumn(SelectedIndex()), false);
+    const bool real =
+        !readOnly_ && options_.RealEditing(IsCheckBoxColumn(SelectedIndex()), dragging_);
     setEditTriggers(real ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                                QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
                          : QAbstractItemView::NoEditTriggers);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/FieldEditLists.h"
 #include "shell/KuDBGridColors.h"
 #include "shell/KuDBGridOptions.h"
 #include "shell/KuTitleLayout.h"
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTableView>
+#include <QTimer>
 
 #include <memory>
 #include <set>
@@ -72,7 +74,8 @@ class TKuDBGrid : public QTableView {
     int SelectedIndex() const;
     TField* SelectedField() const;
 
-    // Rows multi-selected (positions in the view, from 0), with dgMultiSelect.
+    // Rows multi-selected (positions in the view, from 0), with dgMultiSelect; cleared when the
+    // number of rows changes.
     const std::set<int>& SelectedRows() const { return selectedRows_; }
     void ToggleRowSelected(int row);
     void ClearSelectedRows();
@@ -100,6 +103,12 @@ class TKuDBGrid : public QTableView {
     void OnTitleDblClick(int column);
     // The ordinary double-click, after the cell or title event.
     void OnDblClick();
+    // With dgxEditMultiSelect: an edit posted in one row is being copied to the selected rows;
+    // OnDataChangeEditMultiSelect runs for each copied value before it is posted, with the
+    // running row number from 1 and the number of selected rows.
+    void OnStartEditMultiSelect();
+    void OnDataChangeEditMultiSelect(TField* field, int updateIndex, int updateCount);
+    void OnEndEditMultiSelect();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -107,12 +116,19 @@ class TKuDBGrid : public QTableView {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
   private:
     void DataChanged(TField* field);
+    void StateChanged();
+    void AfterPost();
+    void CopyEditToSelectedRows();
+    bool IndicatorMouse(QEvent* event);
+    void DragStep(int direction);
+    void DragTimerTimer();
     void SyncCurrentRow();
     void ApplyOptions();
     void ApplyColumns();
@@ -120,6 +136,7 @@ class TKuDBGrid : public QTableView {
     void UpdateRealEditing();
     void ToggleCheckBox(const QModelIndex& index);
     void DeleteCurrentRecord();
+    void MultiSelectKey(int key, Qt::KeyboardModifiers modifiers);
     bool HasOption(TDBGridOption option) const { return Options().Contains(option); }
 
     TKuDBGridModel* model_;
@@ -129,6 +146,9 @@ class TKuDBGrid : public QTableView {
     IMessageBox* messageBox_ = nullptr;
     std::vector<TKuColumn> columns_;
     std::set<int> selectedRows_;
+    TFieldEditLists fieldEditLists_;
+    QTimer dragTimer_;
+    int dragDirection_ = 0;
 
     int titleHeight_ = -1;
     QStringList titleLayout_;
@@ -140,6 +160,8 @@ class TKuDBGrid : public QTableView {
     QColor color_{Qt::white};
     bool readOnly_ = false;
     bool defaultDrawing_ = true;
+    bool dragging_ = false;      // a drag selection from the indicator column
+    bool copyingEdit_ = false;   // copying an edit to the selected rows
     bool syncing_ = false;       // moving the view to the cursor, not the cursor to the view
     bool reportPending_ = false; // one error box at a time
 };

@@ -122,6 +122,8 @@ class KuDBGridTest : public QObject {
     void ctrlDeleteIsSwallowedOrAsks();
     void wheelMovesOneRecord();
     void doubleClickEvents();
+    void ctrlClicksSelectRowsAndAnEditIsCopiedToThem();
+    void dragOnTheIndicatorSelectsTheRowsPassed();
     void screenshotOfTitlesStripesAndCheckBoxes();
 };
 
@@ -346,6 +348,67 @@ void KuDBGridTest::doubleClickEvents() {
     QCOMPARE(titles.count(), 1);
     QCOMPARE(titles[0][0].toInt(), 1);
     QCOMPARE(plain.count(), 2);
+}
+
+void KuDBGridTest::ctrlClicksSelectRowsAndAnEditIsCopiedToThem() {
+    TGridFixture f;
+    f.grid->SetOptions(TDBGridOptions(WindowOptions).Include(dgMultiSelect));
+    f.grid->SetOptionsKu({dgxBoolCheckBox, dgxEditMultiSelect});
+    f.table.SetFilter("Level <> 10");
+    f.table.SetFiltered(true);
+    f.source.DataSetChanged();
+
+    QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, Qt::ControlModifier, f.CellCentre(2, 0));
+    f.Click(3, 0); // a plain click clears the selection
+    QVERIFY(f.grid->SelectedRows().empty());
+    QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, Qt::ControlModifier, f.CellCentre(0, 0));
+    // Ticking off row 2's box while it joins the selection.
+    QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, Qt::ControlModifier, f.CellCentre(1, 3));
+    QCOMPARE(f.grid->SelectedRows(), (std::set<int>{0, 1}));
+    QCOMPARE(f.table.State(), TDataSetState::Edit);
+    QCOMPARE(f.grid->CellLook(0, 0).SelectedLook, true); // multi-selected rows show selected
+
+    QSignalSpy start(f.grid, &TKuDBGrid::OnStartEditMultiSelect);
+    QSignalSpy copied(f.grid, &TKuDBGrid::OnDataChangeEditMultiSelect);
+    QSignalSpy end(f.grid, &TKuDBGrid::OnEndEditMultiSelect);
+    QObject::connect(f.grid, &TKuDBGrid::OnDataChangeEditMultiSelect,
+                     [&] { QVERIFY(!f.table.Filtered()); });
+    f.source.Post();
+    QCOMPARE(start.count(), 1);
+    QCOMPARE(end.count(), 1);
+    QCOMPARE(copied.count(), 2);
+    QCOMPARE(copied[1][1].toInt(), 2); // running row number
+    QCOMPARE(copied[1][2].toInt(), 2); // selected rows
+    QVERIFY(f.table.Filtered());
+    QCOMPARE(f.table.RecordCount(), 4);
+    QVERIFY(!f.Stored(0, "CheckVisible")); // copied from row 2
+    QVERIFY(!f.Stored(1, "CheckVisible"));
+    QVERIFY(f.Stored(3, "CheckVisible")); // not selected
+    QCOMPARE(f.table.RecNo(), 2);         // back on the edited row
+    QCOMPARE(f.grid->currentIndex().row(), 1);
+    QVERIFY(f.boxes.shown.isEmpty());
+}
+
+void KuDBGridTest::dragOnTheIndicatorSelectsTheRowsPassed() {
+    TGridFixture f;
+    f.grid->SetOptions(TDBGridOptions(WindowOptions).Include(dgIndicator));
+    f.grid->SetOptionsKu({dgxBoolCheckBox, dgxDragMultiSelect});
+    QVERIFY(f.grid->Options().Contains(dgMultiSelect));
+    QWidget* indicator = f.grid->verticalHeader()->viewport();
+    auto send = [&](QEvent::Type type, int row) {
+        const QPoint at(4, f.CellCentre(row, 0).y());
+        QMouseEvent event(type, at, indicator->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(indicator, &event);
+    };
+    send(QEvent::MouseButtonPress, 1);
+    QCOMPARE(f.grid->editTriggers(), QAbstractItemView::NoEditTriggers); // while dragging
+    send(QEvent::MouseMove, 3);
+    send(QEvent::MouseButtonRelease, 3);
+    QCOMPARE(f.grid->SelectedRows(), (std::set<int>{1, 2, 3}));
+    QCOMPARE(f.table.RecNo(), 4);
+    QVERIFY(f.grid->editTriggers() != QAbstractItemView::NoEditTriggers);
 }
 
 // With YORRA_SCREENSHOT set to a file name, saves a grid with group titles, stripes and check
