@@ -35,6 +35,7 @@ TKuDBGrid::TKuDBGrid(QWidget* parent)
     setSelectionMode(QAbstractItemView::NoSelection);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     header_->setHighlightSections(false);
     header_->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetColor(color_);

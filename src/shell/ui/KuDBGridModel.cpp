@@ -87,10 +87,25 @@ QVariant TKuDBGridModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)
-        return QString();
+        return IndicatorText(section);
     if (section < 0 || section >= columnCount())
         return {};
     return grid_.Columns()[static_cast<std::size_t>(section)].Title.Caption;
+}
+
+QString TKuDBGridModel::IndicatorText(int row) const {
+    const TDataSource* source = grid_.DataSource();
+    if (!source || !source->Active())
+        return {};
+    const TClientDataSet& table = *source->DataSet();
+    switch (table.State()) {
+    case TDataSetState::Insert:
+        return row == table.RecordCount() ? QStringLiteral("*") : QString();
+    case TDataSetState::Edit:
+        return row == table.RecNo() - 1 ? QStringLiteral("I") : QString();
+    default:
+        return row == table.RecNo() - 1 ? QString::fromUtf8("▶") : QString();
+    }
 }
 
 Qt::ItemFlags TKuDBGridModel::flags(const QModelIndex& index) const {
@@ -119,11 +134,15 @@ void TKuDBGridModel::Reset() {
 void TKuDBGridModel::Refresh() {
     if (CountRows() != rows_)
         Reset();
-    else if (rows_ > 0 && columnCount() > 0)
+    else if (rows_ > 0 && columnCount() > 0) {
         emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
+        emit headerDataChanged(Qt::Vertical, 0, rows_ - 1);
+    }
 }
 
 void TKuDBGridModel::RefreshRow(int row) {
-    if (row >= 0 && row < rows_ && columnCount() > 0)
+    if (row >= 0 && row < rows_ && columnCount() > 0) {
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        emit headerDataChanged(Qt::Vertical, row, row);
+    }
 }

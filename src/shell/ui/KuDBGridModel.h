@@ -29,6 +29,8 @@ class TKuDBGridModel : public QAbstractTableModel {
 
   private:
     int CountRows() const;
+    // The indicator column's mark of the current row: browsing, editing or inserting.
+    QString IndicatorText(int row) const;
 
     TKuDBGrid& grid_;
     int rows_ = 0;

@@ -116,6 +116,7 @@ class KuDBGridTest : public QObject {
     void readOnlyCheckBoxesDoNotToggle();
     void pickListEditIsPostedAndEscCancels();
     void badValueIsReportedAndTheRowKept();
+    void downAtTheEndAppendsAndAnUntouchedNewRowIsDropped();
     void stripesFollowTheFilteredView();
     void titleHeightAndLayout();
     void groupTitleCentresOverTheVisibleColumnsOfItsRun();
@@ -210,6 +211,39 @@ void KuDBGridTest::pickListEditIsPostedAndEscCancels() {
     QCOMPARE(f.table.State(), TDataSetState::Browse);
     QCOMPARE(f.table.FieldByName("Name").AsString(), std::string("バンホール"));
     QCOMPARE(f.grid->model()->index(2, 0).data().toString(), QString::fromUtf8("バンホール"));
+}
+
+void KuDBGridTest::downAtTheEndAppendsAndAnUntouchedNewRowIsDropped() {
+    TGridFixture f;
+    f.Click(4, 0);
+    QTest::keyClick(f.grid, Qt::Key_Down);
+    QCOMPARE(f.table.State(), TDataSetState::Insert);
+    QCOMPARE(f.grid->model()->rowCount(), 6);
+    QCOMPARE(f.grid->currentIndex().row(), 5);
+    QCOMPARE(f.grid->model()->headerData(5, Qt::Vertical).toString(), QStringLiteral("*"));
+    QTest::keyClick(f.grid, Qt::Key_Up); // untouched: dropped
+    QCOMPARE(f.table.State(), TDataSetState::Browse);
+    QCOMPARE(f.grid->model()->rowCount(), 5);
+    QCOMPARE(f.grid->currentIndex().row(), 4);
+
+    QTest::keyClick(f.grid, Qt::Key_Down);
+    QVERIFY(f.grid->model()->setData(f.grid->currentIndex(), QString::fromUtf8("コール")));
+    // A key handler can stop the grid's own handling: this Esc does not cancel.
+    const auto connection =
+        connect(f.grid, &TKuDBGrid::OnKeyDown, [](int& key, Qt::KeyboardModifiers) {
+            if (key == Qt::Key_Escape)
+                key = 0;
+        });
+    QTest::keyClick(f.grid, Qt::Key_Escape);
+    QCOMPARE(f.table.State(), TDataSetState::Insert);
+    disconnect(connection);
+    f.Click(0, 0); // leaving the new row posts it
+    QCOMPARE(f.table.State(), TDataSetState::Browse);
+    QCOMPARE(f.table.RecordCount(), 6);
+    QCOMPARE(f.table.RecNo(), 1);
+    QCOMPARE(std::get<std::string>(f.table.ViewValue(5, 1)), std::string("コール"));
+    QCOMPARE(std::get<std::int32_t>(f.table.ViewValue(5, 0)), 6);
+    QCOMPARE(f.grid->model()->index(5, 0).data().toString(), QString::fromUtf8("コール"));
 }
 
 void KuDBGridTest::badValueIsReportedAndTheRowKept() {
@@ -408,6 +442,8 @@ void KuDBGridTest::dragOnTheIndicatorSelectsTheRowsPassed() {
     send(QEvent::MouseButtonRelease, 3);
     QCOMPARE(f.grid->SelectedRows(), (std::set<int>{1, 2, 3}));
     QCOMPARE(f.table.RecNo(), 4);
+    QCOMPARE(f.grid->model()->headerData(3, Qt::Vertical).toString(), QString::fromUtf8("▶"));
+    QCOMPARE(f.grid->model()->headerData(2, Qt::Vertical).toString(), QString());
     QVERIFY(f.grid->editTriggers() != QAbstractItemView::NoEditTriggers);
 }
 
