@@ -122,6 +122,7 @@ class KuDBGridTest : public QObject {
     void groupTitleCentresOverTheVisibleColumnsOfItsRun();
     void ctrlDeleteIsSwallowedOrAsks();
     void wheelMovesOneRecord();
+    void detachedWhileTheWindowWalksTheTable();
     void doubleClickEvents();
     void ctrlClicksSelectRowsAndAnEditIsCopiedToThem();
     void dragOnTheIndicatorSelectsTheRowsPassed();
@@ -365,6 +366,26 @@ void KuDBGridTest::wheelMovesOneRecord() {
     f.source.DataSetChanged();
     QCOMPARE(f.grid->model()->rowCount(), 0);
     QVERIFY(wheel(-120)); // nothing happens on a closed table
+}
+
+void KuDBGridTest::detachedWhileTheWindowWalksTheTable() {
+    TGridFixture f;
+    int changes = 0;
+    QObject::connect(&f.source, &TDataSource::DataChange, [&] { ++changes; });
+    f.source.SetEnabled(false);
+    QCOMPARE(f.grid->model()->rowCount(), 0);
+    changes = 0;
+    for (f.table.First(); !f.table.Eof(); f.table.Next()) {
+        f.table.Edit();
+        f.table.FieldByName("Level").SetAsInteger(f.table.FieldByName("Level").AsInteger() + 1);
+        f.table.Post();
+    }
+    f.source.Post(); // nothing pending, nothing heard
+    QCOMPARE(changes, 0);
+    f.source.SetEnabled(true);
+    QCOMPARE(f.grid->model()->rowCount(), 5);
+    QCOMPARE(f.grid->currentIndex().row(), 4); // where the walk ended
+    QCOMPARE(f.grid->model()->index(4, 2).data().toString(), QStringLiteral("41"));
 }
 
 void KuDBGridTest::doubleClickEvents() {
