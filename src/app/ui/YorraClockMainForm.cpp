@@ -522,6 +522,7 @@ void TYorraClockMainForm::AreaComboBoxSelect(int index) {
 }
 
 void TYorraClockMainForm::ShowBackPicture(std::string_view name) {
+    shownPictureName_ = name;
     currentPicture_ = FromStd(name);
     // A missing picture keeps the one shown; the name counts as shown all the same.
     const QPixmap picture =
@@ -553,10 +554,10 @@ void TYorraClockMainForm::UpdateTaskButtons() {
 
 void TYorraClockMainForm::UpdateKieruPanelColour() {
     const bool active = isActiveWindow();
-    if (active == kieruActive_ && kieruPanel_->property("coloured").isValid())
+    if (kieruColoured_ && active == kieruActive_)
         return;
     kieruActive_ = active;
-    kieruPanel_->setProperty("coloured", true);
+    kieruColoured_ = true;
     QPalette p = kieruPanel_->palette();
     const QPalette& app = QApplication::palette();
     p.setColor(QPalette::Window,
@@ -570,7 +571,7 @@ void TYorraClockMainForm::ViewTimerTimer() {
     const TYorraTimeInfo t = ComputeYorraTime(s_.Clock.Now(), s_.Ini.PlusYooraMin());
     s_.MoonGate.SetIndex(t.MoonGateIndex);
     s_.Price.SetIndex(t.PriceIndex);
-    if (currentPicture_ != FromStd(t.BackPictureName))
+    if (shownPictureName_ != t.BackPictureName)
         ShowBackPicture(t.BackPictureName);
     if (s_.EditedCheck.Edited) {
         s_.EditedCheck.Edited = false;

@@ -112,6 +112,8 @@ class TYorraClockMainForm : public QWidget {
 
     QTimer viewTimer_;
     QString currentPicture_;
+    std::string_view shownPictureName_; // one of the clock's own picture names
+
     std::array<char, 6> shownClock_{};
     int windowMode_ = wmTall;
     bool collapsed_ = false;
@@ -119,6 +121,7 @@ class TYorraClockMainForm : public QWidget {
     bool firstShowDone_ = false;
     bool closing_ = false;
     bool kieruActive_ = false;
+    bool kieruColoured_ = false;
     QPoint dragOffset_;
     bool dragging_ = false;
 

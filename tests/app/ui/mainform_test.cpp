@@ -5,6 +5,7 @@
 #include "storage/Cp932.h"
 #include "storage/IniFile.h"
 
+#include "AllocationCounter.h"
 #include "FakeSoundDevice.h"
 #include "ScriptedMessageBox.h"
 #include "TempFolder.h"
@@ -196,6 +197,18 @@ class MainFormTest : public QObject {
         }
         QCOMPARE(p.picturesRead, (QStringList{"夜.bmp", "朝.bmp"}));
         QCOMPARE(p.form->CurrentPicture(), QStringLiteral("朝.bmp"));
+    }
+
+    void TicksWithinAGameMinuteAllocateNothing() {
+        Program p;
+        p.Show();
+        p.form->ViewTimerTimer();
+        const std::size_t before = AllocationCount();
+        for (int i = 0; i < 20; ++i) {
+            p.clock.now += 50;
+            p.form->ViewTimerTimer();
+        }
+        QCOMPARE(AllocationCount(), before);
     }
 
     void TaskButtonsJoinInOpeningOrder() {
