@@ -223,6 +223,7 @@ void TYorraClockMainForm::CreateControls() {
 }
 
 void TYorraClockMainForm::CreateMenus() {
+    // The windows of the disabled items come with later parts of the program.
     auto later = [](QAction* action) { action->setEnabled(false); };
     mainPopupMenu_ = new QMenu(this);
     mainPopupMenu_->setObjectName(QStringLiteral("MainPopupMenu"));
@@ -262,12 +263,8 @@ void TYorraClockMainForm::CreateMenus() {
                 [this, mode = item.mode] { LayoutMenuItemClick(mode); });
     }
     mainPopupMenu_->addSeparator();
-    QAction* moonGate = mainPopupMenu_->addAction(QStringLiteral("ムーンゲートの行き先(&G)"));
-    QAction* price = mainPopupMenu_->addAction(QStringLiteral("プライスどこ～？(&P)"));
-    connect(moonGate, &QAction::triggered, this, &TYorraClockMainForm::MoonGateCommand);
-    connect(price, &QAction::triggered, this, &TYorraClockMainForm::PriceCommand);
-    later(moonGate);
-    later(price);
+    later(mainPopupMenu_->addAction(QStringLiteral("ムーンゲートの行き先(&G)")));
+    later(mainPopupMenu_->addAction(QStringLiteral("プライスどこ～？(&P)")));
     later(mainPopupMenu_->addAction(QStringLiteral("じかんあわせ(&T)")));
     mainPopupMenu_->addSeparator();
     later(mainPopupMenu_->addAction(QStringLiteral("ばーじょん(&V)")));
@@ -371,16 +368,6 @@ void TYorraClockMainForm::TateyokoShineSpeedButtonClick() {
     PlaySound(s_.Ini.OpenWindowWavFileName());
     auto* button = static_cast<QWidget*>(sender());
     tateyokoPopupMenu_->popup(button->mapToGlobal(QPoint(0, button->height())));
-}
-
-void TYorraClockMainForm::MoonGateCommand() {
-    RestoreApplication();
-    PlaySound(s_.Ini.OpenWindowWavFileName());
-}
-
-void TYorraClockMainForm::PriceCommand() {
-    RestoreApplication();
-    PlaySound(s_.Ini.OpenWindowWavFileName());
 }
 
 void TYorraClockMainForm::LayoutMenuItemClick(int mode) {
@@ -498,11 +485,8 @@ void TYorraClockMainForm::YoteiHyouListBoxClick(int index) {
         }
         break;
     case TDueListClick::OpenMoonGate:
-        MoonGateCommand();
-        break;
     case TDueListClick::OpenPrice:
-        PriceCommand();
-        break;
+        // The rotation windows these lines open come with the rotation editors.
     case TDueListClick::None:
         break;
     }

@@ -97,8 +97,6 @@ class TYorraClockMainForm : public QWidget {
     void TateyokoShineSpeedButtonClick();
     void SoundOnShineSpeedButtonClick();
     void SoundOffShineSpeedButtonClick();
-    void MoonGateCommand();
-    void PriceCommand();
     void LayoutMenuItemClick(int mode);
     void YoteiHyouListBoxClick(int index);
     void AreaComboBoxSelect(int index);
