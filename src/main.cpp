@@ -7,7 +7,7 @@
 #include "platform/QtSoundDevice.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
-#include "platform/XdgSpecialFolders.h"
+#include "platform/XdgUserFolders.h"
 #include "schedule/RotationList.h"
 #include "storage/YorraClockPathAndFile.h"
 
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     const std::string folder = TYorraClockPathAndFile::GetProgramFolder();
     TQtMessageBox messages;
     TQtSoundDevice sound;
-    TXdgSpecialFolders specialFolders;
+    TXdgUserFolders userFolders;
     TSystemClock clock;
 
     // The program-wide objects, in their order.
@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
         messages.Show(nullptr, QString::fromStdString(e.what()), TMsgType::Error, TMsgButtons::Ok);
         return 1;
     }
-    TYorraClockPathAndFile paths(folder, specialFolders);
+    TYorraClockPathAndFile paths(folder, userFolders);
     TYorraClockEditedCheck editedCheck;
     TYorraClockFormVisible formVisible;
 

@@ -39,7 +39,7 @@ struct TUsageError : std::runtime_error {
 };
 
 // The command never needs the user's desktop or documents.
-struct TNoSpecialFolders : ISpecialFolders {
+struct TNoUserFolders : IUserFolders {
     std::string DesktopFolder() const override { return {}; }
     std::string DocumentsFolder() const override { return {}; }
 };
@@ -152,7 +152,7 @@ class TCliProgramFolder {
         return DefaultIntervalMinutes(hours, minutes);
     }
 
-    TNoSpecialFolders folders_;
+    TNoUserFolders folders_;
     TYorraClockPathAndFile paths_;
     TIniFile settings_;
     TRotationList moonGate_, price_;

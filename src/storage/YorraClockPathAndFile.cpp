@@ -53,7 +53,7 @@ std::string JoinSortedUnique(std::vector<std::string> values) {
 } // namespace
 
 TYorraClockPathAndFile::TYorraClockPathAndFile(std::string programFolder,
-                                               const ISpecialFolders& folders)
+                                               const IUserFolders& folders)
     : folder_(std::move(programFolder)), folders_(folders) {
     if (!folder_.empty() && folder_.back() != '/')
         folder_ += '/';

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/SpecialFolders.h"
+#include "core/UserFolders.h"
 
 #include <string>
 #include <string_view>
@@ -12,7 +12,7 @@
 class TYorraClockPathAndFile {
   public:
     // programFolder ends with "/"; tests hand in a temporary folder.
-    TYorraClockPathAndFile(std::string programFolder, const ISpecialFolders& folders);
+    TYorraClockPathAndFile(std::string programFolder, const IUserFolders& folders);
 
     // The folder holding the running executable, with a trailing "/".
     static std::string GetProgramFolder();
@@ -63,5 +63,5 @@ class TYorraClockPathAndFile {
     std::string OldDefault(const std::string& found) const;
 
     std::string folder_;
-    const ISpecialFolders& folders_;
+    const IUserFolders& folders_;
 };

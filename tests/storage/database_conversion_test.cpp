@@ -13,7 +13,7 @@
 
 namespace {
 
-struct NoSpecialFolders : ISpecialFolders {
+struct NoUserFolders : IUserFolders {
     std::string DesktopFolder() const override { return {}; }
     std::string DocumentsFolder() const override { return {}; }
 };
@@ -57,7 +57,7 @@ class DataBaseConversion : public ::testing::Test {
     std::string Path(const std::string& relative) const { return folder.Path() + relative; }
 
     TempFolder folder;
-    NoSpecialFolders special;
+    NoUserFolders special;
     TYorraClockPathAndFile paths{folder.Path(), special};
 };
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-struct FixedFolders : ISpecialFolders {
+struct FixedFolders : IUserFolders {
     std::string desktop, documents;
     std::string DesktopFolder() const override { return desktop; }
     std::string DocumentsFolder() const override { return documents; }

@@ -28,7 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TNoSpecialFolders : public ISpecialFolders {
+class TNoUserFolders : public IUserFolders {
   public:
     std::string DesktopFolder() const override { return {}; }
     std::string DocumentsFolder() const override { return {}; }
@@ -71,7 +71,7 @@ class ShippedData : public ::testing::Test {
     }
 
     static std::unique_ptr<TempFolder> install_;
-    TNoSpecialFolders noFolders_;
+    TNoUserFolders noFolders_;
     TYorraClockPathAndFile paths_{Folder(), noFolders_};
 };
 

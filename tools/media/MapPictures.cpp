@@ -15,7 +15,7 @@
 
 namespace {
 
-class TNoSpecialFolders : public ISpecialFolders {
+class TNoUserFolders : public IUserFolders {
   public:
     std::string DesktopFolder() const override { return {}; }
     std::string DocumentsFolder() const override { return {}; }
@@ -372,7 +372,7 @@ class TMapPainter {
 } // namespace
 
 void WriteMapPictures(const std::string& sourceFolder, const std::string& outputFolder) {
-    TNoSpecialFolders noFolders;
+    TNoUserFolders noFolders;
     const TYorraClockPathAndFile paths(sourceFolder, noFolders);
     const std::string mapFolder = outputFolder + "Map/";
     std::filesystem::create_directories(mapFolder);

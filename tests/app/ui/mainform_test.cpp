@@ -46,7 +46,7 @@ struct Program {
     FakeClock clock;
     TYorraClockEditedCheck editedCheck;
     TYorraClockFormVisible formVisible;
-    struct NoFolders : ISpecialFolders {
+    struct NoFolders : IUserFolders {
         std::string DesktopFolder() const override { return {}; }
         std::string DocumentsFolder() const override { return {}; }
     } folders;

@@ -13,7 +13,7 @@
 
 namespace {
 
-class TNoSpecialFolders : public ISpecialFolders {
+class TNoUserFolders : public IUserFolders {
   public:
     std::string DesktopFolder() const override { return {}; }
     std::string DocumentsFolder() const override { return {}; }
@@ -49,7 +49,7 @@ class ShippedPicturesTest : public QObject {
 
   private:
     const std::string build_ = std::string(YORRA_BUILD_DATA) + "/";
-    TNoSpecialFolders noFolders_;
+    TNoUserFolders noFolders_;
     // Map.ini comes from the committed files, the pictures from the build.
     TYorraClockPathAndFile source_{YORRA_SOURCE_DATA, noFolders_};
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/SpecialFolders.h"
+#include "core/UserFolders.h"
 
 // The desktop and documents folders from the XDG user directories ("user-dirs.dirs"), falling
 // back to the home folder.
-class TXdgSpecialFolders : public ISpecialFolders {
+class TXdgUserFolders : public IUserFolders {
   public:
     std::string DesktopFolder() const override;
     std::string DocumentsFolder() const override;

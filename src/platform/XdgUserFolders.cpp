@@ -1,4 +1,4 @@
-#include "platform/XdgSpecialFolders.h"
+#include "platform/XdgUserFolders.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -38,10 +38,10 @@ std::string UserDir(std::string_view name) {
 
 } // namespace
 
-std::string TXdgSpecialFolders::DesktopFolder() const {
+std::string TXdgUserFolders::DesktopFolder() const {
     return UserDir("XDG_DESKTOP_DIR");
 }
 
-std::string TXdgSpecialFolders::DocumentsFolder() const {
+std::string TXdgUserFolders::DocumentsFolder() const {
     return UserDir("XDG_DOCUMENTS_DIR");
 }
