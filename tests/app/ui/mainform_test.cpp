@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTest>
 #include <optional>
 
@@ -285,6 +286,33 @@ class MainFormTest : public QObject {
         p.form->ApplyLayout(0); // a double-click does nothing in a floating layout
         QTest::mouseDClick(strip, Qt::LeftButton);
         QVERIFY(!p.form->Collapsed());
+    }
+
+    void MenusHoldTheirItemsInOrder() {
+        Program p;
+        p.Show();
+        auto texts = [](QMenu* menu) {
+            QStringList items;
+            for (QAction* a : menu->actions())
+                items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            return items;
+        };
+        auto* main = p.form->findChild<QMenu*>("MainPopupMenu");
+        QCOMPARE(
+            texts(main),
+            (QStringList{"おともだちの輪(&O)", "めもちょう(&M)", "地図みえみえ(&A)",
+                         "いんたーねっとサイト(&I)", "キーボードで呼び出し(&K)",
+                         "おもいであるばむ(&S)", "よていひょう(&Y)", "たてよこ(&E)", "-",
+                         "ムーンゲートの行き先(&G)", "プライスどこ～？(&P)", "じかんあわせ(&T)",
+                         "-", "ばーじょん(&V)", "しゅうりょー(&X)", "-", "キャンセル(&C)"}));
+        const QStringList layouts{"上へはりつく(&U)", "たてながになる(&T)", "よこながになる(&Y)",
+                                  "下へはりつく(&D)"};
+        QCOMPARE(texts(main->actions().at(7)->menu()), layouts);
+        QCOMPARE(texts(p.form->findChild<QMenu*>("TateyokoPopupMenu")), layouts);
+        // A layout item plays the click sound and switches the layout.
+        p.form->findChild<QMenu*>("TateyokoPopupMenu")->actions().at(2)->trigger();
+        QCOMPARE(p.form->WindowMode(), 3);
+        QVERIFY(p.sound.played.back().find("YorraPDAClick.wav") != std::string::npos);
     }
 
     void SoundButtonsSwitchTheSetting() {
