@@ -740,8 +740,10 @@ void TClientDataSet::Notify(TDataSetEvent event) {
         changedWhileDisabled_ = true;
         return;
     }
-    // A handler may add or remove handlers.
+    // A handler may add or remove handlers; one removed meanwhile may belong to an object that
+    // is gone, so it is not called any more.
     const auto handlers = handlers_;
     for (const auto& [id, handler] : handlers)
-        handler(event);
+        if (std::ranges::any_of(handlers_, [id](const auto& entry) { return entry.first == id; }))
+            handler(event);
 }

@@ -337,4 +337,13 @@ TEST(TableEngine, TellsDataAwareControlsWhatChangedUnlessTheyAreDisabled) {
     table.RemoveDataChangeHandler(id);
     table.First();
     EXPECT_EQ(events.size(), 1u);
+
+    // A handler removed by an earlier one during the same change is not called any more: its
+    // owner may be gone.
+    int second = 0;
+    int calls = 0;
+    table.AddDataChangeHandler([&](TDataSetEvent) { table.RemoveDataChangeHandler(second); });
+    second = table.AddDataChangeHandler([&](TDataSetEvent) { ++calls; });
+    table.Last();
+    EXPECT_EQ(calls, 0);
 }

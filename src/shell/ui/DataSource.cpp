@@ -1,26 +1,37 @@
 #include "shell/ui/DataSource.h"
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
+
+namespace {
+
+bool IsEditing(TDataSetState state) {
+    return state == TDataSetState::Edit || state == TDataSetState::Insert;
+}
+
+} // namespace
 
 TDataSource::TDataSource(QObject* parent) : QObject(parent) {}
 
-void TDataSource::SetDataSet(TClientDataSet* dataSet) {
-    const TDataSetState before = State();
-    dataSet_ = dataSet;
-    modified_ = false;
-    Notify(before, nullptr);
+TDataSource::~TDataSource() {
+    if (dataSet_)
+        dataSet_->RemoveDataChangeHandler(handlerId_);
 }
 
-void TDataSource::SetEnabled(bool value) {
-    if (enabled_ == value)
-        return;
-    enabled_ = value;
-    emit StateChange();
-    emit DataChange(nullptr);
+void TDataSource::SetDataSet(TClientDataSet* dataSet) {
+    if (dataSet_)
+        dataSet_->RemoveDataChangeHandler(handlerId_);
+    dataSet_ = dataSet;
+    if (dataSet_)
+        handlerId_ =
+            dataSet_->AddDataChangeHandler([this](TDataSetEvent event) { DataSetEvent(event); });
+    modified_ = false;
+    DataSetEvent(TDataSetEvent::Layout);
 }
 
 bool TDataSource::Active() const {
-    return enabled_ && dataSet_ && dataSet_->Active();
+    return dataSet_ && dataSet_->Active();
 }
 
 TDataSetState TDataSource::State() const {
@@ -28,52 +39,32 @@ TDataSetState TDataSource::State() const {
 }
 
 void TDataSource::Edit() {
-    if (!Active())
-        return;
-    const TDataSetState before = State();
-    dataSet_->Edit();
-    if (State() != before)
-        modified_ = false;
-    Notify(before, nullptr);
+    if (Active())
+        dataSet_->Edit();
 }
 
 void TDataSource::Append() {
     if (!Active())
         return;
     Post();
-    const TDataSetState before = State();
     dataSet_->Append();
-    modified_ = false;
-    Notify(before, nullptr);
 }
 
 void TDataSource::Post() {
-    const TDataSetState before = State();
-    if (before != TDataSetState::Edit && before != TDataSetState::Insert)
+    if (!IsEditing(State()))
         return;
     emit UpdateData();
     dataSet_->Post();
-    modified_ = false;
-    emit AfterPost();
-    Notify(before, nullptr);
 }
 
 void TDataSource::Cancel() {
-    const TDataSetState before = State();
-    if (before != TDataSetState::Edit && before != TDataSetState::Insert)
-        return;
-    dataSet_->Cancel();
-    modified_ = false;
-    Notify(before, nullptr);
+    if (IsEditing(State()))
+        dataSet_->Cancel();
 }
 
 void TDataSource::Delete() {
-    if (!Active())
-        return;
-    const TDataSetState before = State();
-    dataSet_->Delete();
-    modified_ = false;
-    Notify(before, nullptr);
+    if (Active())
+        dataSet_->Delete();
 }
 
 void TDataSource::SetRecNo(int recNo) {
@@ -81,7 +72,6 @@ void TDataSource::SetRecNo(int recNo) {
         return;
     Post();
     dataSet_->SetRecNo(recNo);
-    emit DataChange(nullptr);
 }
 
 void TDataSource::MoveBy(int distance) {
@@ -92,30 +82,32 @@ void TDataSource::MoveBy(int distance) {
     if (count == 0)
         return;
     const int target = std::clamp(dataSet_->RecNo() + distance, 1, count);
-    if (target == dataSet_->RecNo())
-        return;
-    dataSet_->SetRecNo(target);
-    emit DataChange(nullptr);
+    if (target != dataSet_->RecNo())
+        dataSet_->SetRecNo(target);
 }
 
 void TDataSource::SetFieldValue(TField& field, const TFieldValue& value) {
     if (!Active())
         return;
     Edit();
+    // The table tells only that a value changed; the controls want to know which field.
+    const QScopedValueRollback<TField*> naming(changingField_, &field);
     field.SetValue(value);
-    modified_ = true;
-    emit DataChange(&field);
 }
 
-void TDataSource::DataSetChanged() {
-    emit StateChange();
-    emit DataChange(nullptr);
-}
-
-void TDataSource::Notify(TDataSetState before, TField* field) {
-    if (!enabled_)
-        return;
-    if (State() != before)
+void TDataSource::DataSetEvent(TDataSetEvent event) {
+    const TDataSetState before = shownState_;
+    shownState_ = State();
+    const bool editing = IsEditing(shownState_);
+    if (!editing || event == TDataSetEvent::StateChange)
+        modified_ = false;
+    else if (event == TDataSetEvent::DataChange)
+        modified_ = true;
+    // Only a post turns an edit back into browsing with a change of data; a cancel is a change
+    // of state.
+    if (event == TDataSetEvent::DataChange && IsEditing(before) && !editing)
+        emit AfterPost();
+    if (event == TDataSetEvent::Layout || shownState_ != before)
         emit StateChange();
-    emit DataChange(field);
+    emit DataChange(event == TDataSetEvent::DataChange ? changingField_ : nullptr);
 }

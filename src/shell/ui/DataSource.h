@@ -4,21 +4,22 @@
 
 #include <QObject>
 
-// Links a table to the controls that show it. Controls move through the table and change it
-// through the data source, so that every control bound to it hears of the change, and the
-// owner window can check a row in UpdateData before it is posted.
+// Links a table to the controls that show it. The source listens to its table, so every
+// change reaches the controls, whether it came through the source or was made on the table
+// directly (filter, index, load, moves); a window that walks all the records disables the
+// table's controls meanwhile. Controls change the table through the source, so that the owner
+// window can check a row in UpdateData before it is posted.
+//
+// The table must outlive the source, or be replaced (SetDataSet) before it goes.
 class TDataSource : public QObject {
     Q_OBJECT
   public:
     explicit TDataSource(QObject* parent = nullptr);
+    ~TDataSource() override;
 
     TClientDataSet* DataSet() const { return dataSet_; }
     void SetDataSet(TClientDataSet* dataSet);
-    // While disabled the controls show nothing and hear nothing, so a window can walk all the
-    // records without them following; enabling again refreshes them.
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool value);
-    // The table is set, open and the source enabled.
+    // The table is set and open.
     bool Active() const;
     TDataSetState State() const;
     // A field of the row being edited was set since Edit or Append.
@@ -35,9 +36,6 @@ class TDataSource : public QObject {
     // Sets a field of the current row, starting an edit when browsing.
     void SetFieldValue(TField& field, const TFieldValue& value);
 
-    // Tells the controls that the table was changed directly (filter, index, load, moves).
-    void DataSetChanged();
-
   signals:
     // field is null when the row, the position or the whole table changed.
     void DataChange(TField* field);
@@ -47,9 +45,11 @@ class TDataSource : public QObject {
     void AfterPost();
 
   private:
-    void Notify(TDataSetState before, TField* field);
+    void DataSetEvent(TDataSetEvent event);
 
     TClientDataSet* dataSet_ = nullptr;
-    bool enabled_ = true;
+    int handlerId_ = 0;
+    TDataSetState shownState_ = TDataSetState::Inactive; // as the controls last heard it
+    TField* changingField_ = nullptr;                    // set through SetFieldValue
     bool modified_ = false;
 };

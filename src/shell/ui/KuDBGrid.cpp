@@ -431,6 +431,8 @@ void TKuDBGrid::CopyEditToSelectedRows() {
 
     copyingEdit_ = true;
     emit OnStartEditMultiSelect();
+    // The grid follows once, when the copy is done, so the selected rows stay as they were.
+    table.DisableControls();
     try {
         table.SetFiltered(false);
         for (int n = 1; n <= count; ++n) {
@@ -453,7 +455,7 @@ void TKuDBGrid::CopyEditToSelectedRows() {
     fieldEditLists_.Clear();
     table.Locate(id->FieldName(), current);
     copyingEdit_ = false;
-    dataSource_->DataSetChanged();
+    table.EnableControls();
     verticalScrollBar()->setValue(std::max(0, currentIndex().row() - screenRow));
 }
 

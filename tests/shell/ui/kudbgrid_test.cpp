@@ -123,6 +123,9 @@ class KuDBGridTest : public QObject {
     void ctrlDeleteIsSwallowedOrAsks();
     void wheelMovesOneRecord();
     void detachedWhileTheWindowWalksTheTable();
+    void followsFilterAndOrderSetOnTheTable();
+    void sourceNoLongerHearsATableItLeft();
+    void aNewRowFilledOnTheTableIsNotDropped();
     void doubleClickEvents();
     void ctrlClicksSelectRowsAndAnEditIsCopiedToThem();
     void dragOnTheIndicatorSelectsTheRowsPassed();
@@ -276,7 +279,6 @@ void KuDBGridTest::stripesFollowTheFilteredView() {
     // Filtering out the second row: the third becomes the second and takes the stripe.
     f.table.SetFilter("Level <> 10");
     f.table.SetFiltered(true);
-    f.source.DataSetChanged();
     QCOMPARE(f.grid->model()->rowCount(), 4);
     QCOMPARE(f.grid->model()->index(1, 0).data().toString(), QString::fromUtf8("バンホール"));
     QCOMPARE(f.CellColour(1, 0), ToQColor(StripeColor));
@@ -363,7 +365,6 @@ void KuDBGridTest::wheelMovesOneRecord() {
     QCOMPARE(f.table.RecNo(), 1);
 
     f.table.Close();
-    f.source.DataSetChanged();
     QCOMPARE(f.grid->model()->rowCount(), 0);
     QVERIFY(wheel(-120)); // nothing happens on a closed table
 }
@@ -372,20 +373,79 @@ void KuDBGridTest::detachedWhileTheWindowWalksTheTable() {
     TGridFixture f;
     int changes = 0;
     QObject::connect(&f.source, &TDataSource::DataChange, [&] { ++changes; });
-    f.source.SetEnabled(false);
-    QCOMPARE(f.grid->model()->rowCount(), 0);
-    changes = 0;
+    f.table.DisableControls();
     for (f.table.First(); !f.table.Eof(); f.table.Next()) {
         f.table.Edit();
         f.table.FieldByName("Level").SetAsInteger(f.table.FieldByName("Level").AsInteger() + 1);
         f.table.Post();
+        QCOMPARE(f.grid->currentIndex().row(), 0); // the grid does not follow the walk
     }
     f.source.Post(); // nothing pending, nothing heard
     QCOMPARE(changes, 0);
-    f.source.SetEnabled(true);
+    f.table.EnableControls();
+    QCOMPARE(changes, 1); // one refresh for the whole walk
     QCOMPARE(f.grid->model()->rowCount(), 5);
     QCOMPARE(f.grid->currentIndex().row(), 4); // where the walk ended
     QCOMPARE(f.grid->model()->index(4, 2).data().toString(), QStringLiteral("41"));
+}
+
+void KuDBGridTest::followsFilterAndOrderSetOnTheTable() {
+    TGridFixture f;
+    f.Click(3, 0);
+    f.table.SetFilter("CheckVisible = True");
+    f.table.SetFiltered(true);
+    QCOMPARE(f.grid->model()->rowCount(), 3);
+    QCOMPARE(f.grid->model()->index(1, 0).data().toString(), QString::fromUtf8("バンホール"));
+    QCOMPARE(f.grid->model()->index(2, 0).data().toString(), QString::fromUtf8("タルティーン"));
+    QCOMPARE(f.grid->currentIndex().row(), 0); // the filter made the first row current
+    f.Click(2, 0);
+    QCOMPARE(f.table.FieldByName("Name").AsString(), std::string("タルティーン"));
+
+    // Ordered by name the current row comes first, and the grid's current row goes with it.
+    f.table.SetIndexFieldNames("Name");
+    QCOMPARE(f.grid->model()->index(0, 0).data().toString(), QString::fromUtf8("タルティーン"));
+    QCOMPARE(f.grid->currentIndex().row(), 0);
+
+    f.table.SetFiltered(false);
+    QCOMPARE(f.grid->model()->rowCount(), 5);
+    QVERIFY(f.boxes.shown.isEmpty());
+}
+
+void KuDBGridTest::sourceNoLongerHearsATableItLeft() {
+    TGridFixture f;
+    int changes = 0;
+    QObject::connect(&f.source, &TDataSource::DataChange, [&] { ++changes; });
+    TClientDataSet other;
+    other.CreateDataSet({AutoIncFieldDef("ID"), StringFieldDef("Name", 40)});
+    f.source.SetDataSet(&other);
+    QCOMPARE(f.grid->model()->rowCount(), 0);
+    changes = 0;
+    f.table.Last();
+    QCOMPARE(changes, 0);
+
+    // A source that goes away leaves its table, which goes on without it.
+    auto gone = std::make_unique<TDataSource>();
+    gone->SetDataSet(&f.table);
+    gone.reset();
+    f.table.First();
+    f.source.SetDataSet(&f.table);
+    QCOMPARE(f.grid->model()->rowCount(), 5);
+    QCOMPARE(f.grid->currentIndex().row(), 0);
+}
+
+void KuDBGridTest::aNewRowFilledOnTheTableIsNotDropped() {
+    TGridFixture f;
+    f.Click(4, 0);
+    f.table.Append();
+    QCOMPARE(f.grid->model()->rowCount(), 6);
+    QCOMPARE(f.grid->currentIndex().row(), 5);
+    QVERIFY(!f.source.Modified());
+    f.table.FieldByName("Name").SetAsString("コール");
+    QVERIFY(f.source.Modified());
+    QCOMPARE(f.grid->model()->index(5, 0).data().toString(), QString::fromUtf8("コール"));
+    QTest::keyClick(f.grid, Qt::Key_Up); // leaving posts it: the row was filled
+    QCOMPARE(f.table.RecordCount(), 6);
+    QVERIFY(!f.source.Modified());
 }
 
 void KuDBGridTest::doubleClickEvents() {
@@ -411,7 +471,6 @@ void KuDBGridTest::ctrlClicksSelectRowsAndAnEditIsCopiedToThem() {
     f.grid->SetOptionsKu({dgxBoolCheckBox, dgxEditMultiSelect});
     f.table.SetFilter("Level <> 10");
     f.table.SetFiltered(true);
-    f.source.DataSetChanged();
 
     QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, Qt::ControlModifier, f.CellCentre(2, 0));
     f.Click(3, 0); // a plain click clears the selection
@@ -441,6 +500,7 @@ void KuDBGridTest::ctrlClicksSelectRowsAndAnEditIsCopiedToThem() {
     QVERIFY(f.Stored(3, "CheckVisible")); // not selected
     QCOMPARE(f.table.RecNo(), 2);         // back on the edited row
     QCOMPARE(f.grid->currentIndex().row(), 1);
+    QCOMPARE(f.grid->SelectedRows(), (std::set<int>{0, 1}));
     QVERIFY(f.boxes.shown.isEmpty());
 }
 
