@@ -16,6 +16,8 @@ struct TShineBitmap {
 
     bool Empty() const { return width <= 0 || height <= 0; }
     TShineRgb& At(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
-    const TShineRgb& At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    const TShineRgb& At(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * width + x];
+    }
     friend bool operator==(const TShineBitmap&, const TShineBitmap&) = default;
 };

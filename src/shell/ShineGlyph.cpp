@@ -102,7 +102,8 @@ TShineBitmap ApplyActiveImage(const TShineBitmap& glyph, TActiveImageType type, 
     return glyph;
 }
 
-TShineBitmap ApplyDecorationImage(const TShineBitmap& glyph, TDecorationImageType type, TShineRgb face) {
+TShineBitmap ApplyDecorationImage(const TShineBitmap& glyph, TDecorationImageType type,
+                                  TShineRgb face) {
     switch (type) {
     case TDecorationImageType::diDefault:
         return glyph;
@@ -121,8 +122,8 @@ TShineBitmap ApplyDecorationImage(const TShineBitmap& glyph, TDecorationImageTyp
         });
     case TDecorationImageType::diMaskTrans: {
         const TShineRgb transparent = GlyphTransparentColor(glyph);
-        return Recolour(glyph,
-                        [&](TShineRgb c, int x, int y) { return CheckerPixel(x, y) ? transparent : c; });
+        return Recolour(
+            glyph, [&](TShineRgb c, int x, int y) { return CheckerPixel(x, y) ? transparent : c; });
     }
     }
     return glyph;

@@ -17,7 +17,8 @@ TShineBitmap ExpandMonochromeGlyph(const std::vector<bool>& bits, int width, int
 TShineBitmap ApplyActiveImage(const TShineBitmap& glyph, TActiveImageType type, TShineRgb shine);
 
 // The glyph up, down or disabled (diDefault leaves it unchanged); face is Colors.Color.
-TShineBitmap ApplyDecorationImage(const TShineBitmap& glyph, TDecorationImageType type, TShineRgb face);
+TShineBitmap ApplyDecorationImage(const TShineBitmap& glyph, TDecorationImageType type,
+                                  TShineRgb face);
 
 // White where a pixel differs from its neighbour one down and one right, or where its right
 // neighbour differs from the pixel below it; black elsewhere. Neighbours beyond the glyph count

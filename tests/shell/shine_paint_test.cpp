@@ -146,9 +146,12 @@ TEST(ShineGlyph, PreparationFollowsTheState) {
     const TShineBitmap glyph = Glyph({"a.", ".."});
     EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssPressedHot, look).bitmap.At(0, 0),
               (TShineRgb{155, 55, 50}));
-    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssHot, look).bitmap.At(0, 0), (TShineRgb{155, 55, 50}));
-    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssUp, look).bitmap.At(0, 0), (TShineRgb{116, 116, 116}));
-    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssDown, look).bitmap.At(0, 0), (TShineRgb{60, 120, 55}));
+    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssHot, look).bitmap.At(0, 0),
+              (TShineRgb{155, 55, 50}));
+    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssUp, look).bitmap.At(0, 0),
+              (TShineRgb{116, 116, 116}));
+    EXPECT_EQ(PrepareGlyph(glyph, TShineState::ssDown, look).bitmap.At(0, 0),
+              (TShineRgb{60, 120, 55}));
 
     TPreparedGlyph disabled = PrepareGlyph(glyph, TShineState::ssDisabled, look);
     EXPECT_TRUE(disabled.edgeMask);
