@@ -1,3 +1,4 @@
+#include "memo/MemoTables.h"
 #include "storage/AtomicFile.h"
 #include "storage/ClientDataSet.h"
 #include "storage/DataBaseConversion.h"
@@ -70,30 +71,9 @@ const std::vector<TFieldDef> OldScheduleFields = {AutoIncFieldDef("ID"),
                                                   IntegerFieldDef("AllMinMin1"),
                                                   BooleanFieldDef("CheckVisible")};
 
-const std::vector<TFieldDef> MemoFields = {AutoIncFieldDef("ID"),
-                                           StringFieldDef("MemoTitle", 50),
-                                           StringFieldDef("MemoMemo", 5000),
-                                           StringFieldDef("httpUrl", 255),
-                                           StringFieldDef("MemoGroup", 20),
-                                           BooleanFieldDef("FilterCheck"),
-                                           StringFieldDef("MapAreaName", 50),
-                                           BooleanFieldDef("MapAlwaysDisplays"),
-                                           StringFieldDef("MapTitle", 50),
-                                           IntegerFieldDef("MapX"),
-                                           IntegerFieldDef("MapY"),
-                                           IntegerFieldDef("MapPointX"),
-                                           IntegerFieldDef("MapPointY"),
-                                           BooleanFieldDef("SystemCheck"),
-                                           BooleanFieldDef("URLIEOpen"),
-                                           IntegerFieldDef("FontSize")};
+const std::vector<TFieldDef> MemoFields = MemoTableFields();
 
-const std::vector<TFieldDef> FriendsFields = {AutoIncFieldDef("ID"),
-                                              StringFieldDef("Name", 50),
-                                              StringFieldDef("Guild", 50),
-                                              MemoFieldDef("FreeMemo", 5120),
-                                              StringFieldDef("ServerName", 50),
-                                              BooleanFieldDef("FilterCheck"),
-                                              StringFieldDef("MainName", 50)};
+const std::vector<TFieldDef> FriendsFields = AddressTableFields();
 
 } // namespace
 

@@ -1,18 +1,10 @@
 #include "ShippedTables.h"
 
+#include "memo/MemoTables.h"
+
 #include "storage/ClientDataSet.h"
 
 namespace {
-
-std::vector<TFieldDef> AddressFields() {
-    return {AutoIncFieldDef("ID"),
-            StringFieldDef("Name", 50),
-            StringFieldDef("Guild", 50),
-            MemoFieldDef("FreeMemo", 5120),
-            StringFieldDef("ServerName", 50),
-            BooleanFieldDef("FilterCheck"),
-            StringFieldDef("MainName", 50)};
-}
 
 // Version 3 kept one row per person with up to ten characters, five nicknames and five
 // contacts.
@@ -45,6 +37,6 @@ void WriteEmpty(std::vector<TFieldDef> fields, const std::string& file) {
 
 // Friends are the user's own: both defaults hold the fields and no rows.
 void WriteAddressTables(const std::string& folder) {
-    WriteEmpty(AddressFields(), folder + "DefaultDB/YorraPDAAddres4.xml");
+    WriteEmpty(AddressTableFields(), folder + "DefaultDB/YorraPDAAddres4.xml");
     WriteEmpty(Version3AddressFields(), folder + "OldDefaultDB/YorraPDAAddres3.xml");
 }

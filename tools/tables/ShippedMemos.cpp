@@ -1,29 +1,12 @@
 #include "ShippedTables.h"
 
+#include "memo/MemoTables.h"
+
 #include "storage/ClientDataSet.h"
 
 #include <optional>
 
 namespace {
-
-std::vector<TFieldDef> MemoFields() {
-    return {AutoIncFieldDef("ID"),
-            StringFieldDef("MemoTitle", 50),
-            StringFieldDef("MemoMemo", 5000),
-            StringFieldDef("httpUrl", 255),
-            StringFieldDef("MemoGroup", 20),
-            BooleanFieldDef("FilterCheck"),
-            StringFieldDef("MapAreaName", 50),
-            BooleanFieldDef("MapAlwaysDisplays"),
-            StringFieldDef("MapTitle", 50),
-            IntegerFieldDef("MapX"),
-            IntegerFieldDef("MapY"),
-            IntegerFieldDef("MapPointX"),
-            IntegerFieldDef("MapPointY"),
-            BooleanFieldDef("SystemCheck"),
-            BooleanFieldDef("URLIEOpen"),
-            IntegerFieldDef("FontSize")};
-}
 
 struct TPoint {
     int X, Y;
@@ -251,7 +234,7 @@ void Write(std::vector<TFieldDef> fields, bool version16, const std::string& fil
 
 // Version 16 had no font size: every label was drawn at the same size.
 std::vector<TFieldDef> Version16Fields() {
-    std::vector<TFieldDef> fields = MemoFields();
+    std::vector<TFieldDef> fields = MemoTableFields();
     fields.pop_back();
     return fields;
 }
@@ -259,6 +242,6 @@ std::vector<TFieldDef> Version16Fields() {
 } // namespace
 
 void WriteMemoTables(const std::string& folder) {
-    Write(MemoFields(), false, folder + "DefaultDB/YorraPDAMemo17.xml");
+    Write(MemoTableFields(), false, folder + "DefaultDB/YorraPDAMemo17.xml");
     Write(Version16Fields(), true, folder + "OldDefaultDB/YorraPDAMemo16.xml");
 }
