@@ -38,12 +38,6 @@ struct TUsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The command never needs the user's desktop or documents.
-struct TNoUserFolders : IUserFolders {
-    std::string DesktopFolder() const override { return {}; }
-    std::string DocumentsFolder() const override { return {}; }
-};
-
 std::optional<TLocalDateTime> ParseLocalDateTime(const std::string& text) {
     int y, mo, d, h, mi, s, ms = 0, used = 0;
     const int n = std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%n.%3d%n", &y, &mo, &d, &h, &mi,

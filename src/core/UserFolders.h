@@ -10,3 +10,11 @@ class IUserFolders {
     virtual std::string DesktopFolder() const = 0;   // without a trailing separator
     virtual std::string DocumentsFolder() const = 0; // without a trailing separator
 };
+
+// For users of the path resolver that never need the user's folders (the command-line
+// companion, the build-time generators, tests).
+class TNoUserFolders : public IUserFolders {
+  public:
+    std::string DesktopFolder() const override { return {}; }
+    std::string DocumentsFolder() const override { return {}; }
+};

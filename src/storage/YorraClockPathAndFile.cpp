@@ -218,3 +218,14 @@ void TYorraClockPathAndFile::GetAreaGrid(std::string_view areaName, int& gridSta
         return false;
     });
 }
+
+std::vector<std::string> SplitListLines(std::string_view list) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < list.size()) {
+        const std::size_t end = std::min(list.find("\r\n", start), list.size());
+        lines.emplace_back(list.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}

@@ -65,3 +65,6 @@ class TYorraClockPathAndFile {
     std::string folder_;
     const IUserFolders& folders_;
 };
+
+// The values of a list the look-ups answer (one a line, CR LF between them); "" has none.
+std::vector<std::string> SplitListLines(std::string_view list);

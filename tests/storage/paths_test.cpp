@@ -137,6 +137,12 @@ TEST(YorraClockPathAndFile, MissingMapListReadsEmpty) {
     EXPECT_EQ(gx + gy + gw + gh, 0);
 }
 
+TEST(YorraClockPathAndFile, ListsSplitIntoTheirValues) {
+    EXPECT_EQ(SplitListLines(""), Lines{});
+    EXPECT_EQ(SplitListLines("a"), Lines{"a"});
+    EXPECT_EQ(SplitListLines("\r\nウラ\r\nIria"), (Lines{"", "ウラ", "Iria"}));
+}
+
 TEST(CommaText, SplitsFieldsByTheCommaRule) {
     struct {
         const char* text;

@@ -28,23 +28,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TNoUserFolders : public IUserFolders {
-  public:
-    std::string DesktopFolder() const override { return {}; }
-    std::string DocumentsFolder() const override { return {}; }
-};
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = std::min(text.find("\r\n", start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 class ShippedData : public ::testing::Test {
   protected:
     // One installation for the whole suite: the committed files, then the generated ones.
@@ -60,8 +43,8 @@ class ShippedData : public ::testing::Test {
 
     std::vector<std::string> AreaNames() const {
         std::vector<std::string> areas;
-        for (const std::string& continent : Lines(paths_.GetContinentNames()))
-            for (const std::string& area : Lines(paths_.GetAreaNames(continent)))
+        for (const std::string& continent : SplitListLines(paths_.GetContinentNames()))
+            for (const std::string& area : SplitListLines(paths_.GetAreaNames(continent)))
                 areas.push_back(area);
         return areas;
     }
@@ -136,7 +119,7 @@ TEST_F(ShippedData, TextFilesAreCp932) {
         EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8(bytes)), bytes) << file;
         const auto lineFeeds = std::count(bytes.begin(), bytes.end(), '\n');
         if (crLfLines) {
-            EXPECT_EQ(lineFeeds, static_cast<long>(Lines(bytes).size())) << file;
+            EXPECT_EQ(lineFeeds, static_cast<long>(SplitListLines(bytes).size())) << file;
             for (std::size_t i = bytes.find('\n'); i != std::string::npos;
                  i = bytes.find('\n', i + 1))
                 EXPECT_EQ(bytes[i - 1], '\r') << file << " at " << i;
@@ -162,7 +145,7 @@ TEST_F(ShippedData, WeekdaysHaveNamesEffectsAndBenefits) {
 }
 
 TEST_F(ShippedData, MapListLinksItsAreasBothWays) {
-    EXPECT_GE(Lines(paths_.GetContinentNames()).size(), 2u);
+    EXPECT_GE(SplitListLines(paths_.GetContinentNames()).size(), 2u);
     const auto areas = AreaNames();
     EXPECT_GE(areas.size(), 8u);
     int inner = 0, outer = 0, crossings = 0;
@@ -228,7 +211,8 @@ TEST_F(ShippedData, RotationsStartFromTheirResetSourcesAndNameAreas) {
 }
 
 TEST_F(ShippedData, SizeLimitsStartWithTheirKilobytes) {
-    const auto lines = Lines(ReadFileBytes(paths_.GetImageFileSaveIniFileName()).value_or(""));
+    const auto lines =
+        SplitListLines(ReadFileBytes(paths_.GetImageFileSaveIniFileName()).value_or(""));
     EXPECT_GE(lines.size(), 4u);
     int previous = 0;
     for (const std::string& line : lines) {

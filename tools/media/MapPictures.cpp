@@ -15,25 +15,6 @@
 
 namespace {
 
-class TNoUserFolders : public IUserFolders {
-  public:
-    std::string DesktopFolder() const override { return {}; }
-    std::string DocumentsFolder() const override { return {}; }
-};
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 QString Q(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
@@ -377,9 +358,9 @@ void WriteMapPictures(const std::string& sourceFolder, const std::string& output
     const std::string mapFolder = outputFolder + "Map/";
     std::filesystem::create_directories(mapFolder);
     const QColor lands[] = {QColor(212, 194, 140), QColor(126, 176, 94), QColor(150, 170, 120)};
-    const std::vector<std::string> continents = Lines(paths.GetContinentNames());
+    const std::vector<std::string> continents = SplitListLines(paths.GetContinentNames());
     for (std::size_t c = 0; c < continents.size(); ++c)
-        for (const std::string& name : Lines(paths.GetAreaNames(continents[c]))) {
+        for (const std::string& name : SplitListLines(paths.GetAreaNames(continents[c]))) {
             TArea area;
             area.Name = name;
             paths.GetAreaPosition(name, area.Continent, area.X, area.Y);

@@ -47,10 +47,7 @@ struct Program {
     FakeClock clock;
     TYorraClockEditedCheck editedCheck;
     TYorraClockFormVisible formVisible;
-    struct NoFolders : IUserFolders {
-        std::string DesktopFolder() const override { return {}; }
-        std::string DocumentsFolder() const override { return {}; }
-    } folders;
+    TNoUserFolders folders;
     std::optional<TYorraClockIni> ini;
     std::optional<TYorraClockPathAndFile> paths;
     std::optional<TRotationList> moonGate, price;

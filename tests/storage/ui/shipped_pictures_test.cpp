@@ -13,12 +13,6 @@
 
 namespace {
 
-class TNoUserFolders : public IUserFolders {
-  public:
-    std::string DesktopFolder() const override { return {}; }
-    std::string DocumentsFolder() const override { return {}; }
-};
-
 QString Q(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
